@@ -1,0 +1,74 @@
+// Runtime exceptions and throwing.
+//
+// Anything can be thrown: an exception object, a String, any Object. A throw
+// is one C++ type, Thrown, carrying the object. Nothing may let a Thrown cross
+// a C library's frames (libpng, FreeType, SDL callbacks): catch or convert it
+// at that boundary.
+#pragma once
+
+#include "runtime/object.h"
+#include "runtime/string.h"
+
+namespace tazmix {
+
+class TTazmoException : public Object {};
+
+class TNullObjectException : public TTazmoException {
+ public:
+  String ToString() const override;
+};
+class TNullMethodException : public TTazmoException {
+ public:
+  String ToString() const override;
+};
+class TNullFunctionException : public TTazmoException {
+ public:
+  String ToString() const override;
+};
+class TArrayBoundsException : public TTazmoException {
+ public:
+  String ToString() const override;
+};
+class TOutOfDataException : public TTazmoException {
+ public:
+  String ToString() const override;
+};
+class TRuntimeException : public TTazmoException {
+ public:
+  static Ref<TRuntimeException> Create(const String& error);
+  String ToString() const override { return error; }
+  String error;
+};
+
+// What travels up the C++ stack when the system throws.
+class Thrown {
+ public:
+  explicit Thrown(Ref<Object> object) : object_(std::move(object)) {}
+  const Ref<tazmix::Object>& Value() const noexcept { return object_; }
+  // The thrown object as class T, or Null when it is of another class.
+  template <class T>
+  T* As() const noexcept { return dynamic_cast<T*>(object_.get()); }
+  // True when a String was thrown; `out` then receives it.
+  bool IsString(String* out = nullptr) const { return String::FromObject(object_.get(), out); }
+  // The object's ToString text, as the uncaught path writes it.
+  String Text() const;
+
+ private:
+  Ref<tazmix::Object> object_;
+};
+
+[[noreturn]] void Throw(Ref<Object> object);
+[[noreturn]] void Throw(const String& text);
+[[noreturn]] void ThrowRuntimeError(const String& message);
+[[noreturn]] void ThrowNullObject();
+[[noreturn]] void ThrowNullMethod();
+[[noreturn]] void ThrowNullFunction();
+[[noreturn]] void ThrowArrayBounds();
+[[noreturn]] void ThrowOutOfData();
+
+// The uncaught path: writes the object's ToString text to standard error, one
+// byte per code unit and no line end, then ends the process with code -1
+// (255), running the at-exit handlers.
+[[noreturn]] void ReportUncaught(const Thrown& thrown);
+
+}  // namespace tazmix

@@ -1,0 +1,244 @@
+#include "runtime/string.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "runtime/exception.h"
+
+namespace tazmix {
+
+namespace {
+
+const Ref<StringObject>& EmptyRep() {
+  // One shared empty buffer for the whole process; never released.
+  static const Ref<StringObject> empty = New<StringObject>(std::u16string());
+  return empty;
+}
+
+Ref<StringObject> MakeRep(std::u16string units) {
+  if (units.empty()) return EmptyRep();
+  return New<StringObject>(std::move(units));
+}
+
+}  // namespace
+
+String StringObject::ToString() const { return String(Ref<StringObject>(const_cast<StringObject*>(this))); }
+
+int32_t StringObject::Compare(const Object* other) const {
+  String mine, theirs;
+  if (!String::FromObject(this, &mine) || !String::FromObject(other, &theirs)) return Object::Compare(other);
+  return mine.Compare(theirs);
+}
+
+String::String() : rep_(EmptyRep()) {}
+String::String(const char* latin1) : String(FromCString(latin1)) {}
+String::String(const char16_t* units) : String(FromWString(units)) {}
+String::String(std::u16string units) : rep_(MakeRep(std::move(units))) {}
+String::String(std::u16string_view units) : rep_(MakeRep(std::u16string(units))) {}
+String::String(Ref<StringObject> rep) : rep_(rep ? std::move(rep) : EmptyRep()) {}
+
+bool String::FromObject(const Object* object, String* out) {
+  auto* s = dynamic_cast<const StringObject*>(object);
+  if (!s) return false;
+  if (out) *out = String(Ref<StringObject>(const_cast<StringObject*>(s)));
+  return true;
+}
+
+String String::Slice(int32_t a, int32_t b) const {
+  if (b <= a) return String();
+  if (a == 0 && b == Length()) return *this;
+  const int64_t count = int64_t(b) - a;
+  std::u16string out(static_cast<size_t>(count), u' ');
+  const int32_t len = Length();
+  const int32_t from = std::max(a, 0), to = std::min(b, len);
+  for (int32_t i = from; i < to; ++i) out[static_cast<size_t>(i - int64_t(a))] = (*this)[i];
+  return String(std::move(out));
+}
+
+int32_t String::Compare(const String& other) const noexcept {
+  const auto& x = Units();
+  const auto& y = other.Units();
+  const size_t n = std::min(x.size(), y.size());
+  for (size_t i = 0; i < n; ++i) {
+    if (x[i] != y[i]) return int32_t(x[i]) - int32_t(y[i]);
+  }
+  return static_cast<int32_t>(x.size()) - static_cast<int32_t>(y.size());
+}
+
+String operator+(const String& a, const String& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  std::u16string units;
+  units.reserve(a.Units().size() + b.Units().size());
+  units += a.Units();
+  units += b.Units();
+  return String(std::move(units));
+}
+
+int32_t String::Find(const String& sub, int32_t start) const {
+  if (start < 0) start = 0;
+  const int32_t len = Length(), n = sub.Length();
+  for (int64_t i = start; i + n <= len; ++i) {
+    if (std::equal(sub.Data(), sub.Data() + n, Data() + i)) return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
+int32_t String::FindLast(const String& sub, int32_t start) const {
+  const int32_t len = Length(), n = sub.Length();
+  for (int64_t i = std::min(int64_t(len) - start, int64_t(len) - n); i >= 0; --i) {
+    if (std::equal(sub.Data(), sub.Data() + n, Data() + i)) return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
+String String::Trim() const {
+  int32_t a = 0, b = Length();
+  while (a < b && (*this)[a] < 33) ++a;
+  while (b > a && (*this)[b - 1] < 33) --b;
+  if (a == 0 && b == Length()) return *this;
+  return String(View().substr(static_cast<size_t>(a), static_cast<size_t>(b - a)));
+}
+
+String String::Replace(const String& find, const String& with) const {
+  if (find.IsEmpty()) return *this;
+  int32_t at = Find(find, 0);
+  if (at < 0) return *this;
+  std::u16string out;
+  int32_t from = 0;
+  while (at >= 0) {
+    out.append(View().substr(static_cast<size_t>(from), static_cast<size_t>(at - from)));
+    out += with.Units();
+    from = at + find.Length();
+    at = Find(find, from);
+  }
+  out.append(View().substr(static_cast<size_t>(from)));
+  return String(std::move(out));
+}
+
+int32_t String::StartsWith(const String& sub) const {
+  return sub.Length() <= Length() && View().substr(0, sub.Units().size()) == sub.View();
+}
+
+int32_t String::EndsWith(const String& sub) const {
+  return sub.Length() <= Length() &&
+         View().substr(static_cast<size_t>(Length() - sub.Length())) == sub.View();
+}
+
+int32_t String::Contains(const String& sub) const { return Find(sub, 0) != -1; }
+
+std::vector<String> String::Split(const String& separator) const {
+  std::vector<String> pieces;
+  if (separator.IsEmpty()) {
+    int32_t i = 0;
+    const int32_t len = Length();
+    while (i < len) {
+      while (i < len && (*this)[i] <= 32) ++i;
+      const int32_t a = i;
+      while (i < len && (*this)[i] > 32) ++i;
+      if (i > a) pieces.emplace_back(View().substr(static_cast<size_t>(a), static_cast<size_t>(i - a)));
+    }
+    return pieces;
+  }
+  int32_t from = 0;
+  for (int32_t at = Find(separator, 0); at >= 0; at = Find(separator, from)) {
+    pieces.emplace_back(View().substr(static_cast<size_t>(from), static_cast<size_t>(at - from)));
+    from = at + separator.Length();
+  }
+  pieces.emplace_back(View().substr(static_cast<size_t>(from)));
+  return pieces;
+}
+
+String String::Join(const std::vector<String>& pieces) const {
+  std::u16string out;
+  for (size_t i = 0; i < pieces.size(); ++i) {
+    if (i) out += Units();
+    out += pieces[i].Units();
+  }
+  return String(std::move(out));
+}
+
+std::string String::ToCString() const {
+  std::string out(Units().size(), '\0');
+  for (size_t i = 0; i < out.size(); ++i) out[i] = static_cast<char>(Units()[i] & 0xFF);
+  return out;
+}
+
+std::u16string String::ToWString() const { return Units(); }
+
+std::string String::ToUTF8String() const {
+  std::string out;
+  out.reserve(Units().size() * 3);
+  for (char16_t u : Units()) {
+    if (u < 0x80) {
+      out += static_cast<char>(u);
+    } else if (u < 0x800) {
+      out += static_cast<char>(0xC0 | (u >> 6));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+      out += static_cast<char>(0xE0 | (u >> 12));
+      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+  }
+  return out;
+}
+
+String String::FromCString(const char* text) {
+  if (!text) return String();
+  return FromBytes(reinterpret_cast<const uint8_t*>(text), static_cast<int32_t>(std::strlen(text)));
+}
+
+String String::FromWString(const char16_t* text) {
+  if (!text) return String();
+  return String(std::u16string(text));
+}
+
+String String::FromBytes(const uint8_t* bytes, int32_t count) {
+  if (count <= 0) return String();
+  std::u16string units(bytes, bytes + count);
+  return String(std::move(units));
+}
+
+String String::FromShorts(const char16_t* units, int32_t count) {
+  if (count <= 0) return String();
+  return String(std::u16string(units, static_cast<size_t>(count)));
+}
+
+String String::FromUTF8String(const char* text) {
+  return text ? FromUTF8String(std::string_view(text)) : String();
+}
+
+String String::FromUTF8String(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  size_t i = 0;
+  const size_t n = text.size();
+  while (i < n) {
+    const auto b = static_cast<uint8_t>(text[i]);
+    int extra;
+    uint32_t cp;
+    if (b < 0x80) { cp = b; extra = 0; }
+    else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; extra = 1; }
+    else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; extra = 2; }
+    else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; extra = 3; }
+    else { out += u'\uFFFD'; ++i; continue; }
+    size_t j = 1;
+    for (; j <= static_cast<size_t>(extra) && i + j < n; ++j) {
+      const auto c = static_cast<uint8_t>(text[i + j]);
+      if ((c & 0xC0) != 0x80) break;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    if (j != static_cast<size_t>(extra) + 1) {  // a sequence cut short
+      out += u'\uFFFD';
+      i += j;
+      continue;
+    }
+    i += j;
+    if (cp > 0xFFFF) ThrowRuntimeError("Unicode character out of UCS-2 range");
+    out += static_cast<char16_t>(cp);
+  }
+  return String(std::move(out));
+}
+
+}  // namespace tazmix

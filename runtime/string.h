@@ -1,0 +1,126 @@
+// String: immutable text of 16-bit code units with value semantics.
+//
+// A String is a cheap handle over a shared, immutable StringObject. Because the
+// buffer is an Object, a String can be stored wherever an Object is expected
+// (a list element, a thrown object, an event's extra) and compares by content
+// there. String variables start empty, never Null; the empty String is one
+// shared object.
+//
+// Narrow literals are read one byte per code unit (ISO 8859-1), so texts with
+// umlauts are written as UTF-16 literals: u"Wörter übrig: ".
+#pragma once
+
+#include <cstdint>
+#include <compare>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/object.h"
+
+namespace tazmix {
+
+// The shared buffer behind a String.
+class StringObject final : public Object {
+ public:
+  explicit StringObject(std::u16string units) : units_(std::move(units)) {}
+
+  const std::u16string& Units() const noexcept { return units_; }
+
+  String ToString() const override;
+  // Unit by unit against another String; identity against anything else.
+  int32_t Compare(const Object* other) const override;
+
+ private:
+  const std::u16string units_;
+};
+
+class String {
+ public:
+  String();
+  String(const char* latin1);
+  String(const char16_t* units);
+  String(std::u16string units);
+  String(std::u16string_view units);
+  explicit String(Ref<StringObject> rep);
+
+  // --- the language-level operations -------------------------------------
+  int32_t Length() const noexcept { return static_cast<int32_t>(rep_->Units().size()); }
+  bool IsEmpty() const noexcept { return rep_->Units().empty(); }
+  // The code unit at `index`; callers keep the index in range.
+  char16_t operator[](int32_t index) const noexcept { return rep_->Units()[static_cast<size_t>(index)]; }
+  const char16_t* Data() const noexcept { return rep_->Units().data(); }
+  const std::u16string& Units() const noexcept { return rep_->Units(); }
+  std::u16string_view View() const noexcept { return rep_->Units(); }
+
+  // s[a..b]: exactly b - a units, positions outside the text read as spaces.
+  String Slice(int32_t a, int32_t b) const;
+  String Left(int32_t n) const { return Slice(0, n); }
+  String Right(int32_t n) const { return Slice(Length() - n, Length()); }
+  // Difference of the first differing units, else of the lengths.
+  int32_t Compare(const String& other) const noexcept;
+
+  friend String operator+(const String& a, const String& b);
+  String& operator+=(const String& b) { return *this = *this + b; }
+  friend bool operator==(const String& a, const String& b) noexcept { return a.Compare(b) == 0; }
+  friend std::strong_ordering operator<=>(const String& a, const String& b) noexcept {
+    return a.Compare(b) <=> 0;
+  }
+
+  // --- the String class's operations --------------------------------------
+  int32_t Find(const String& sub, int32_t start = 0) const;
+  int32_t FindLast(const String& sub, int32_t start = 0) const;
+  String Trim() const;
+  String Replace(const String& find, const String& with) const;
+  String ToLower() const;
+  String ToUpper() const;
+  int32_t ToInt() const;
+  int64_t ToLong() const;
+  float ToFloat() const;
+  double ToDouble() const;
+  // NUL-terminated forms for platform calls; the returned value owns the text.
+  std::string ToCString() const;      // low byte of every unit
+  std::u16string ToWString() const;   // the units themselves
+  std::string ToUTF8String() const;   // UTF-8, surrogates encoded one by one
+  int32_t StartsWith(const String& sub) const;
+  int32_t EndsWith(const String& sub) const;
+  int32_t Contains(const String& sub) const;
+  std::vector<String> Split(const String& separator) const;
+  String Join(const std::vector<String>& pieces) const;
+
+  static String FromInt(int32_t n);
+  static String FromLong(int64_t n);
+  static String FromFloat(float f);
+  static String FromDouble(double d);
+  static String FromCString(const char* text);
+  static String FromWString(const char16_t* text);
+  static String FromBytes(const uint8_t* bytes, int32_t count);
+  static String FromShorts(const char16_t* units, int32_t count);
+  // Raises the runtime error "Unicode character out of UCS-2 range" for a code
+  // point beyond 16 bits; malformed bytes each become U+FFFD.
+  static String FromUTF8String(const char* text);
+  static String FromUTF8String(std::string_view text);
+
+  // --- bridging to the object world ----------------------------------------
+  Ref<StringObject> AsObject() const noexcept { return rep_; }
+  // True when `object` is a String buffer; `out` then receives it.
+  static bool FromObject(const Object* object, String* out);
+
+ private:
+  Ref<StringObject> rep_;
+};
+
+// Int and Float conversions shared by the String operations and callers.
+// Float to Int truncates toward zero; NaN and values outside the 32-bit range
+// give -2147483648.
+int32_t FloatToInt(double value) noexcept;
+
+}  // namespace tazmix
+
+template <>
+struct std::hash<tazmix::String> {
+  size_t operator()(const tazmix::String& s) const noexcept {
+    return std::hash<std::u16string_view>()(s.View());
+  }
+};

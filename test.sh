@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in the normal
+# build and in the sanitizer build (AddressSanitizer + UBSan, halting on the
+# first report).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh
+
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export CTEST_OUTPUT_ON_FAILURE=1
+
+for variant in "" --asan; do
+  dir=build; [ -n "$variant" ] && dir=build-asan
+  echo "== build ${dir}"
+  scripts/build.sh $variant
+  echo "== test ${dir}"
+  ctest --test-dir "$dir" -j"$(nproc)" --timeout 300
+done
