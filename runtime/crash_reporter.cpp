@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 namespace tazmix {
@@ -20,6 +19,8 @@ constexpr size_t kAltStackSize = 1 << 20;
 constexpr uintptr_t kStackGuardSpan = 1 << 20;
 
 std::atomic<CrashMessageHook> g_hook{nullptr};
+// Zero-filled static storage: costs no memory until a crash touches it.
+alignas(64) char g_alt_stack[kAltStackSize];
 // Bounds of the main thread's stack, recorded at installation.
 uintptr_t g_stack_low = 0;
 uintptr_t g_stack_high = 0;
@@ -142,9 +143,9 @@ void InstallCrashReporter() {
 
   // A stack overflow leaves no stack to run the handler on, hence its own.
   stack_t alt{};
-  alt.ss_sp = std::malloc(kAltStackSize);
+  alt.ss_sp = g_alt_stack;
   alt.ss_size = kAltStackSize;
-  if (alt.ss_sp) sigaltstack(&alt, nullptr);
+  sigaltstack(&alt, nullptr);
 
   struct sigaction action{};
   action.sa_sigaction = OnFault;

@@ -1,5 +1,6 @@
 // Causes the processor exception its first argument names, for the tests of
 // the crash reporter. "hook" also installs a message hook.
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -17,6 +18,9 @@ const char* g_kind = "";
 // The real processor division is wanted here, not the sanitizer's check.
 __attribute__((noinline, no_sanitize("integer-divide-by-zero"))) int Divide(int a, int b) { return a / b; }
 
+// Likewise the real access through Null.
+__attribute__((noinline, no_sanitize("null"))) int ReadThrough(volatile int* p) { return *p; }
+
 __attribute__((noinline)) int Recurse(int depth) {
   volatile char pad[512];
   pad[0] = static_cast<char>(depth);
@@ -33,9 +37,8 @@ void WriteHookName(const char* name) {
 int Main() {
   const std::string kind = g_kind;
   volatile int zero = 0, seven = 7;
-  volatile int* volatile nowhere = nullptr;
   if (kind == "divide") return Divide(seven, zero);
-  if (kind == "null") return *nowhere;
+  if (kind == "null") return ReadThrough(nullptr);
   if (kind == "overflow") return Recurse(0);
   if (kind == "illegal") __builtin_trap();
 #if defined(__x86_64__) || defined(__i386__)
@@ -43,7 +46,10 @@ int Main() {
 #endif
   if (kind == "hook") {
     SetCrashMessageHook(WriteHookName);
-    *nowhere = 1;
+    // A page that may not be touched: a plain access violation.
+    void* page = mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (page == MAP_FAILED) return 3;
+    *static_cast<volatile int*>(page) = 1;
   }
   return 0;
 }
