@@ -134,8 +134,6 @@ TEST(StartUp, DirectoryOfPath) {
   EXPECT_EQ(DirectoryOfPath(""), String());
 }
 
-TEST(StartUp, TitleStartsAsTheLibrarysName) { EXPECT_EQ(ApplicationTitle, String("Tazmix Application")); }
-
 TEST(ModuleInit, RuntimeBaseRegistersTheExceptionClassesOnce) {
   InitRuntime();
   InitRuntime();
