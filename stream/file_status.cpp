@@ -28,3 +28,15 @@ bool IsSymbolicLink(const String& path) {
 }
 
 }  // namespace tazmix
+
+namespace tazmix {
+
+bool IsSameFile(const String& a, const String& b) {
+  std::string na, nb;
+  if (!ToNativePath(a, &na) || !ToNativePath(b, &nb)) return false;
+  struct stat sa, sb;
+  if (stat(na.c_str(), &sa) != 0 || stat(nb.c_str(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+}  // namespace tazmix

@@ -23,3 +23,10 @@ bool GetFileStatus(const String& path, FileStatus* out);
 bool IsSymbolicLink(const String& path);
 
 }  // namespace tazmix
+
+namespace tazmix {
+
+// True when both paths name the very same file on disk (the same inode).
+bool IsSameFile(const String& a, const String& b);
+
+}  // namespace tazmix
