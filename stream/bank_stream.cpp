@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <typeinfo>
+
+#include "runtime/application.h"
+#include "stream/stream_module.h"
 
 namespace tazmix {
 
@@ -47,8 +51,11 @@ Ref<TBankStream> CreateBankStream(Ref<TBank> bank) {
 
 void InitBankStream() {
   static bool done = false;
-  if (done) return;
-  done = true;
+  if (!BeginModuleInit(done)) return;
+  InitStream();
+  RegisterClassRecord(typeid(TBank));
+  RegisterClassRecord(typeid(TBankStream));
+  RegisterClassRecord(typeid(TBankStreamFactory));
   New<TBankStreamFactory>();  // joins the chain, which keeps it
 }
 

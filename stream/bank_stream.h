@@ -36,8 +36,8 @@ class TBankStreamFactory : public TStreamFactory {
 // A Null bank is replaced by a new empty one.
 Ref<TBankStream> CreateBankStream(Ref<TBank> bank);
 
-// The bank-stream module's start: puts the one TBankStreamFactory into the
-// factory chain. Runs its work once however often it is called.
+// The bank-stream module's start (part of InitStream): puts the one
+// TBankStreamFactory into the factory chain. Does its work once.
 void InitBankStream();
 
 }  // namespace tazmix

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "runtime/application.h"
 #include "runtime/exception.h"
 #include "stream/bank.h"
 #include "stream/bank_stream.h"
@@ -15,6 +16,7 @@
 #include "stream/path.h"
 #include "stream/stream_exception.h"
 #include "stream/stream_factory.h"
+#include "stream/stream_module.h"
 
 namespace tazmix {
 
@@ -203,8 +205,8 @@ Ref<TStream> OpenFile(const String& url, bool readable, bool writeable) {
 
 void InitFileSystem() {
   static bool done = false;
-  if (done) return;
-  done = true;
+  if (!BeginModuleInit(done)) return;
+  InitStream();
   InitBankStream();
 }
 

@@ -59,7 +59,8 @@ inline Ref<TStream> WriteFile(const Ref<Object>& url) { return OpenFile(url, fal
 inline Ref<TStream> WriteFile(const String& url) { return OpenFile(url, false, true); }
 inline int32_t CloseFile(const Ref<TStream>& stream) { return stream->Close(); }
 
-// The file-system module's start (it relies on bank streams).
+// The file-system module's start (part of InitStream; it relies on bank
+// streams).
 void InitFileSystem();
 
 }  // namespace tazmix

@@ -6,6 +6,7 @@
 #include "stream/bank.h"
 #include "stream/bank_stream.h"
 #include "stream/load_save.h"
+#include "stream/stream_module.h"
 #include "tests/stream/stream_test_util.h"
 #include "tests/support/temp_dir.h"
 
@@ -143,8 +144,9 @@ TEST(BankStream, ReadsClampsAndGrows) {
 }
 
 TEST(BankStream, TheFactoryOpensBanksGivenAsUrls) {
-  InitBankStream();
-  InitBankStream();  // once is enough
+  InitStream();
+  InitStream();
+  InitBankStream();  // one factory however often the modules start
   auto bank = CreateBank(5);
   std::memcpy(bank->Buf(), "hello", 5);
   Ref<TStream> s = ReadStream(Ref<Object>(bank));
@@ -158,6 +160,10 @@ TEST(BankStream, TheFactoryOpensBanksGivenAsUrls) {
   EXPECT_EQ(LoadString(Ref<Object>(bank)), String("byelo"));
 
   // Banks copy banks through the stream functions.
+  int factories = 0;
+  for (TStreamFactory* f = TStreamFactory::First(); f; f = f->Next()) factories += !!dynamic_cast<TBankStreamFactory*>(f);
+  EXPECT_EQ(factories, 1);
+
   auto copy = LoadBank(Ref<Object>(bank));
   ASSERT_TRUE(copy);
   EXPECT_NE(copy, bank);

@@ -12,6 +12,7 @@
 #include "stream/cstream.h"
 #include "stream/filesystem.h"
 #include "stream/path.h"
+#include "stream/stream_module.h"
 #include "tests/stream/stream_test_util.h"
 #include "tests/support/temp_dir.h"
 
@@ -190,7 +191,7 @@ TEST(FileSystem, CopyFilesAndTrees) {
 }
 
 TEST(FileSystem, OpenFileIsAlwaysSeekable) {
-  InitFileSystem();
+  InitStream();
   TempDir dir;
   Ref<TStream> file = ReadFile(S(dir.Write("f", "file data")));
   ASSERT_TRUE(Cast<TCStream>(file));
