@@ -19,6 +19,12 @@ bool EnsureGLVideo() {
   // A full-screen window gives the desktop its mode back when it loses focus.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // SDL unloads the GL library with the last GL window and loads it again
+  // with the next; held here, it stays for the life of the process.
+  if (SDL_GL_LoadLibrary(nullptr) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
   video_up = true;
   return true;
 }
