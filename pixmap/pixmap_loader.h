@@ -1,7 +1,8 @@
 // The chain of pixmap loaders and LoadPixmap, which runs it.
 //
-// Loaders link themselves in when they are made, so the newest is asked
-// first. Loaders stay in the chain for good.
+// Loaders link themselves in when they are made (always through New: the
+// chain holds a reference), so the newest is asked first. Loaders stay in the
+// chain for good.
 #pragma once
 
 #include "pixmap/pixmap.h"
