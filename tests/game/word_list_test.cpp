@@ -254,3 +254,24 @@ TEST_F(WordListProgram, EndsWithTheErrorTextsAndCode255) {
   EXPECT_EQ(r.out.substr(0, 2), "3 ");
   EXPECT_EQ(r.err, "");
 }
+
+// The word file the build makes from assets/words.txt fills every round.
+TEST(ShippedWordList, GivesEveryDifficultyAFullRound) {
+  InitStream();
+  const String before = CurrentDir();
+  ASSERT_TRUE(ChangeDir(TAZMIX_BIN_DIR));
+  const struct {
+    int32_t min, max, count;
+  } rounds[] = {{0, 5, 10}, {3, 7, 12}, {5, -1, 15}};
+  for (const auto& round : rounds) {
+    LoadWordList(round.min, round.max, round.count);
+    EXPECT_EQ(WordList->Count(), round.count);
+    for (auto& w : WordList) {
+      const int32_t n = Cast<TGameWord>(w)->Content.Length();
+      EXPECT_TRUE(n >= round.min && (round.max == -1 || n <= round.max));
+    }
+  }
+  LoadWordList(0, -1, -1);
+  EXPECT_GE(WordList->Count(), 400);
+  ChangeDir(before);
+}
