@@ -22,6 +22,7 @@
 using namespace tazmix;
 using namespace tazmix::testing;
 using namespace vindra;
+using namespace std::string_literals;
 
 namespace {
 
@@ -161,7 +162,7 @@ TEST_F(WordListTest, BrokenRecordsRaiseTheReadError) {
   EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
   EXPECT_TRUE(readError);
 
-  File(Records({"Haus"}) + "\x02\x00");
+  File(Records({"Haus"}) + "\x02\x00"s);
   readError = false;
   EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
   EXPECT_TRUE(readError);
