@@ -50,8 +50,16 @@ void TSDLSystemDriver::Dispatch(const SDL_Event& event) {
 }
 
 int32_t TSDLSystemDriver::Poll() {
+  // Takes what is pending now; what hooks post meanwhile waits for the next
+  // poll, so a busy timer cannot keep the main thread in here. Not
+  // SDL_PollEvent: its end-of-cycle marker, left behind when a hook raises,
+  // would make the next poll deliver nothing.
+  SDL_PumpEvents();
+  int pending = SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT);
   SDL_Event event;
-  while (SDL_PollEvent(&event)) Dispatch(event);
+  while (pending-- > 0 && SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
+    Dispatch(event);
+  }
   return 0;
 }
 
