@@ -235,6 +235,13 @@ String String::FromUTF8String(std::string_view text) {
       continue;
     }
     i += j;
+    // An overlong form ("/" as C0 AF, NUL as C0 80) would let a unit slip past
+    // checks made on the bytes; it decodes as a bad sequence.
+    static constexpr uint32_t kShortestFrom[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kShortestFrom[extra]) {
+      out += u'\uFFFD';
+      continue;
+    }
     if (cp > 0xFFFF) ThrowRuntimeError("Unicode character out of UCS-2 range");
     out += static_cast<char16_t>(cp);
   }

@@ -98,7 +98,7 @@ class String {
   static String FromBytes(const uint8_t* bytes, int32_t count);
   static String FromShorts(const char16_t* units, int32_t count);
   // Raises the runtime error "Unicode character out of UCS-2 range" for a code
-  // point beyond 16 bits; malformed bytes each become U+FFFD.
+  // point beyond 16 bits; a malformed or overlong sequence becomes U+FFFD.
   static String FromUTF8String(const char* text);
   static String FromUTF8String(std::string_view text);
 

@@ -1,0 +1,206 @@
+#include "runtime/application.h"
+
+#include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+
+#include "runtime/crash_reporter.h"
+#include "runtime/exception.h"
+
+namespace tazmix {
+
+String StartDirectory;
+String ApplicationPath;
+String ApplicationDirectory;
+String ApplicationTitle("Tazmix Application");
+std::vector<String> ApplicationArgs;
+
+namespace {
+
+struct EmbeddedFile {
+  String name;
+  const uint8_t* data;
+  int32_t length;
+};
+
+std::vector<EmbeddedFile>& EmbeddedFiles() {
+  static std::vector<EmbeddedFile> files;
+  return files;
+}
+
+std::vector<const std::type_info*>& ClassRecords() {
+  static std::vector<const std::type_info*> records;
+  return records;
+}
+
+const EmbeddedFile* FindEmbeddedFile(const String& name) {
+  for (const auto& f : EmbeddedFiles()) {
+    if (f.name == name) return &f;
+  }
+  return nullptr;
+}
+
+// Kernel paths are UTF-8; bytes that do not decode keep one character each,
+// so a strange folder name cannot stop the start.
+String PathText(const std::string& bytes) {
+  String text;
+  try {
+    text = String::FromUTF8String(std::string_view(bytes));
+  } catch (const Thrown&) {
+    text = String::FromCString(bytes.c_str());
+  }
+  return text.Replace("\\", "/");
+}
+
+std::string CurrentDirectoryBytes() {
+  std::string buffer(256, '\0');
+  for (;;) {
+    if (getcwd(buffer.data(), buffer.size())) return std::string(buffer.c_str());
+    if (errno != ERANGE) return std::string();
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string ProgramPathBytes(const char* argv0) {
+  std::string buffer(256, '\0');
+  for (;;) {
+    const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) break;
+    if (static_cast<size_t>(n) < buffer.size()) return buffer.substr(0, static_cast<size_t>(n));
+    buffer.resize(buffer.size() * 2);
+  }
+  // Without /proc, the invoked name resolved against the start folder.
+  if (!argv0) return std::string();
+  char* real = realpath(argv0, nullptr);
+  if (!real) return std::string(argv0);
+  std::string path(real);
+  std::free(real);
+  return path;
+}
+
+void FillGlobals(int argc, char** argv) {
+  StartDirectory = PathText(CurrentDirectoryBytes());
+  const std::string program = ProgramPathBytes(argc > 0 ? argv[0] : nullptr);
+  ApplicationPath = PathText(program);
+  ApplicationDirectory = DirectoryOfPath(ApplicationPath);
+
+  // Change to the program's real folder (the bytes as the kernel gave them;
+  // "/" for a program at the root, where the text rule yields "").
+  const size_t slash = program.find_last_of('/');
+  if (slash != std::string::npos) {
+    const std::string folder = slash == 0 ? std::string("/") : program.substr(0, slash);
+    if (chdir(folder.c_str()) != 0) std::perror("chdir to the program's directory");
+  }
+
+  ApplicationArgs.clear();
+  for (int i = 0; i < argc; ++i) ApplicationArgs.push_back(String::FromCString(argv[i]));
+}
+
+std::terminate_handler g_previous_terminate = nullptr;
+
+// A Thrown that escapes where no handler can catch it (a destructor, a
+// noexcept function, another thread) takes the same uncaught path.
+void OnTerminate() {
+  if (std::exception_ptr current = std::current_exception()) {
+    try {
+      std::rethrow_exception(current);
+    } catch (const Thrown& thrown) {
+      ReportUncaught(thrown);
+    } catch (...) {
+    }
+  }
+  if (g_previous_terminate) g_previous_terminate();
+  std::abort();
+}
+
+}  // namespace
+
+String DirectoryOfPath(const String& path) {
+  const int32_t slash = path.FindLast("/");
+  if (slash <= 0) return String();
+  if (path[slash - 1] == u':') return path.Left(slash + 1);
+  return path.Left(slash);
+}
+
+int RunApplication(int argc, char** argv, int (*game_main)()) {
+  InstallCrashReporter();
+  g_previous_terminate = std::set_terminate(OnTerminate);
+  FillGlobals(argc, argv);
+  try {
+    InitRuntime();
+    return game_main();
+  } catch (const Thrown& thrown) {
+    ReportUncaught(thrown);
+  }
+}
+
+bool BeginModuleInit(bool& done) {
+  if (done) return false;
+  done = true;
+  InitRuntime();
+  return true;
+}
+
+void InitRuntime() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  RegisterClassRecord(typeid(TTazmoException));
+  RegisterClassRecord(typeid(TNullObjectException));
+  RegisterClassRecord(typeid(TNullMethodException));
+  RegisterClassRecord(typeid(TNullFunctionException));
+  RegisterClassRecord(typeid(TArrayBoundsException));
+  RegisterClassRecord(typeid(TOutOfDataException));
+  RegisterClassRecord(typeid(TRuntimeException));
+}
+
+void EndApplication() {
+  std::fflush(nullptr);
+  std::exit(0);
+}
+
+void RegisterExitHandler(void (*handler)()) { std::atexit(handler); }
+
+void RegisterClassRecord(const std::type_info& type) { ClassRecords().push_back(&type); }
+
+const std::vector<const std::type_info*>& RegisteredClasses() { return ClassRecords(); }
+
+int32_t RegisterEmbeddedFile(const String& name, const void* data, int32_t length) {
+  if (FindEmbeddedFile(name)) return 0;
+  auto& files = EmbeddedFiles();
+  files.insert(files.begin(), EmbeddedFile{name, static_cast<const uint8_t*>(data), length});
+  return 1;
+}
+
+const uint8_t* EmbeddedFileData(const String& name) {
+  const EmbeddedFile* f = FindEmbeddedFile(name);
+  return f ? f->data : nullptr;
+}
+
+int32_t EmbeddedFileLength(const String& name) {
+  const EmbeddedFile* f = FindEmbeddedFile(name);
+  return f ? f->length : 0;
+}
+
+int32_t MilliSecs() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  const uint64_t ms = uint64_t(now.tv_sec) * 1000u + uint64_t(now.tv_nsec) / 1000000u;
+  // The counter wraps like a 32-bit machine counter.
+  return static_cast<int32_t>(static_cast<uint32_t>(ms));
+}
+
+void Delay(int32_t ms) {
+  if (ms <= 0) return;
+  timespec left{ms / 1000, (ms % 1000) * 1000000L};
+  // A signal may cut the sleep short; sleep the rest.
+  while (nanosleep(&left, &left) != 0 && errno == EINTR) {
+  }
+}
+
+}  // namespace tazmix

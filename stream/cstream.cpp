@@ -1,0 +1,103 @@
+#include "stream/cstream.h"
+
+#include <sys/stat.h>
+
+#include <climits>
+#include <string>
+
+#include "stream/native_path.h"
+
+namespace tazmix {
+
+namespace {
+
+// Positions are 32-bit Ints; -1 (no position) passes through.
+int32_t ToInt(long value) {
+  if (value > INT32_MAX) return INT32_MAX;
+  return static_cast<int32_t>(value);
+}
+
+}  // namespace
+
+Ref<TCStream> TCStream::OpenFile(const String& path, bool readable, bool writeable) {
+  const char* how = "rb";
+  int32_t mode = MODE_READ;
+  if (readable && writeable) {
+    how = "r+b";
+    mode = MODE_READ | MODE_WRITE;
+  } else if (writeable) {
+    how = "wb";
+    mode = MODE_WRITE;
+  }
+  std::string native;
+  if (!ToNativePath(path.Replace("\\", "/"), &native)) return nullptr;
+  std::FILE* file = std::fopen(native.c_str(), how);
+  if (!file) return nullptr;
+  // A folder opens on POSIX but is no file stream: it could not be read.
+  struct stat st;
+  if (fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode)) {
+    std::fclose(file);
+    return nullptr;
+  }
+  return CreateWithCStream(file, mode);
+}
+
+Ref<TCStream> TCStream::CreateWithCStream(std::FILE* cstream, int32_t mode) {
+  auto s = New<TCStream>();
+  s->_cstream = cstream;
+  s->_pos = ToInt(std::ftell(cstream));
+  if (std::fseek(cstream, 0, SEEK_END) == 0) s->_size = ToInt(std::ftell(cstream));
+  if (s->_pos >= 0) std::fseek(cstream, s->_pos, SEEK_SET);
+  s->_mode = mode;
+  return s;
+}
+
+TCStream::~TCStream() { Close(); }
+
+void TCStream::Turn(Direction to) {
+  if (_last != Direction::kNone && _last != to) std::fseek(_cstream, 0, SEEK_CUR);
+  _last = to;
+}
+
+int32_t TCStream::Seek(int32_t pos) {
+  if (!_cstream) return _pos;
+  if (std::fseek(_cstream, pos, SEEK_SET) == 0) _last = Direction::kNone;
+  const long at = std::ftell(_cstream);
+  if (at >= 0) _pos = ToInt(at);
+  return _pos;
+}
+
+int32_t TCStream::Flush() {
+  if (_cstream) std::fflush(_cstream);
+  return 0;
+}
+
+int32_t TCStream::Close() {
+  if (!_cstream) return 0;
+  Flush();
+  std::fclose(_cstream);
+  _cstream = nullptr;
+  _pos = 0;
+  _size = 0;
+  _last = Direction::kNone;
+  return 0;
+}
+
+int32_t TCStream::Read(void* buf, int32_t count) {
+  if (!_cstream || count <= 0) return 0;
+  Turn(Direction::kReading);
+  const auto n = static_cast<int32_t>(std::fread(buf, 1, static_cast<size_t>(count), _cstream));
+  if (_pos >= 0) _pos += n;  // a pipe has no position to advance
+  return n;
+}
+
+int32_t TCStream::Write(const void* buf, int32_t count) {
+  if (!_cstream || count <= 0) return 0;
+  Turn(Direction::kWriting);
+  const auto n = static_cast<int32_t>(std::fwrite(buf, 1, static_cast<size_t>(count), _cstream));
+  if (_pos >= 0) _pos += n;
+  if (_pos > _size) _size = _pos;
+  return n;
+}
+
+}  // namespace tazmix

@@ -1,0 +1,62 @@
+#include "stream/stream_factory.h"
+
+#include "runtime/exception.h"
+#include "stream/cstream.h"
+#include "stream/stream_wrapper.h"
+
+namespace tazmix {
+
+namespace {
+
+Ref<TStreamFactory>& ChainHead() {
+  static Ref<TStreamFactory> head;
+  return head;
+}
+
+// Protocol names are ASCII words ("incbin", "http").
+String LowerProtocol(const String& text) {
+  std::u16string units = text.Units();
+  for (char16_t& c : units) {
+    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
+  }
+  return String(std::move(units));
+}
+
+}  // namespace
+
+TStreamFactory::TStreamFactory() {
+  // The chain's reference keeps the factory alive from its construction on.
+  Ref<TStreamFactory>& head = ChainHead();
+  _succ = head;
+  head = this;
+}
+
+Ref<TStream> TStreamFactory::CreateStream(const Ref<Object>&, const String&, const String&, bool, bool) {
+  ThrowNullMethod();
+}
+
+TStreamFactory* TStreamFactory::First() { return ChainHead().get(); }
+
+Ref<TStream> OpenStream(const Ref<Object>& url, bool readable, bool writeable) {
+  if (auto stream = Cast<TStream>(url)) return TStreamStream::Create(stream);
+
+  String text;
+  String::FromObject(url.get(), &text);
+  String proto, path;
+  if (!text.IsEmpty()) {
+    const int32_t sep = text.Find("::");
+    if (sep < 0) return TCStream::OpenFile(text, readable, writeable);
+    proto = LowerProtocol(text.Left(sep));
+    path = text.Slice(sep + 2, text.Length());
+  }
+  for (TStreamFactory* f = TStreamFactory::First(); f; f = f->Next()) {
+    if (auto stream = f->CreateStream(url, proto, path, readable, writeable)) return stream;
+  }
+  return nullptr;
+}
+
+Ref<TStream> OpenStream(const String& url, bool readable, bool writeable) {
+  return OpenStream(Ref<Object>(url.AsObject()), readable, writeable);
+}
+
+}  // namespace tazmix
