@@ -4,6 +4,9 @@
 
 #include "runtime/application.h"
 #include "runtime/exception.h"
+#include "stream/filesystem.h"
+#include "stream/path.h"
+#include "stream/stream_module.h"
 #include "system/event.h"
 
 namespace tazmix {
@@ -43,6 +46,7 @@ class PollGuard {
 
 void InitSystem() {
   if (!BeginModuleInit(system_started)) return;
+  InitStream();
   InitEvents();
   RegisterClassRecord(typeid(TSystemDriver));
   Driver() = CreatePlatformSystemDriver();
@@ -81,5 +85,24 @@ String RequestFile(const String& text, const String& filter, int32_t save, const
 }
 
 String RequestDir(const String& text, const String& path) { return SystemDriver()->RequestDir(text, path); }
+
+String ResolveURLForShell(const String& url) {
+  const String scheme5 = url.Left(5).ToLower();
+  if (scheme5 == String("http:") || scheme5 == String("file:") || url.Left(6).ToLower() == String("https:")) {
+    return url;
+  }
+  String target = url;
+  String fragment;
+  const int32_t hash = url.Find(String("#"));
+  if (hash >= 0) {
+    target = url.Left(hash);
+    fragment = url.Slice(hash, url.Length());
+  }
+  const String full = RealPath(target);
+  if (FileType(full) != 0) return String("file:") + full + fragment;
+  return String("http:") + target + fragment;
+}
+
+int32_t OpenURL(const String& url) { return SystemDriver()->OpenURL(ResolveURLForShell(url)); }
 
 }  // namespace tazmix

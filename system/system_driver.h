@@ -54,8 +54,13 @@ int32_t Proceed(const String& text, int32_t serious = 0);
 String RequestFile(const String& text, const String& filter = String(), int32_t save = 0,
                    const String& path = String());
 String RequestDir(const String& text, const String& path = String());
-// Rewrites a bare file or host name (see ResolveURLForShell), then hands it
-// to the driver; 1 when the platform accepted it.
+// Rewrites a bare file or host name (ResolveURLForShell), then hands it to
+// the driver; 1 when the platform accepted it.
 int32_t OpenURL(const String& url);
+// A text starting with "http:", "https:" or "file:" (any letter case) stays
+// as it is. Otherwise the part before the first "#" is resolved as a path:
+// an existing file or folder gives "file:" + its full path, anything else
+// "http:" + the text; the fragment is kept in both.
+String ResolveURLForShell(const String& url);
 
 }  // namespace tazmix

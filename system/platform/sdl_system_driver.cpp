@@ -5,6 +5,7 @@
 #include "runtime/application.h"
 #include "runtime/crash_reporter.h"
 #include "runtime/exception.h"
+#include "stream/path.h"
 #include "system/platform/dialog_program.h"
 #include "system/platform/sdl_main_thread_call.h"
 #include "system/platform/sdl_message_box.h"
@@ -103,7 +104,7 @@ String TSDLSystemDriver::RequestDir(const String& text, const String& path) {
   DialogProgram kind{};
   const std::string program = FindDialogProgram(&kind);
   if (program.empty()) return String();
-  const String folder = path;
+  const String folder = path.IsEmpty() ? path : RealPath(path);
   return RunDialogProgram(program, DirDialogArguments(kind, text, folder), PumpWhileDialogOpen);
 }
 
