@@ -75,4 +75,9 @@ class TVex2DGraphics : public TGraphics {
 // Null until the first TVex2DGraphics has been created.
 TImageFont* DefaultImageFont();
 
+// The current graphics and its driver for the module functions; both raise
+// TNullObjectException when no 2D graphics context is current.
+TVex2DGraphics& CurrentGraphics();
+TVex2DDriver& CurrentDriver();
+
 }  // namespace tazmix
