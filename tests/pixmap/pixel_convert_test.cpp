@@ -59,24 +59,6 @@ const ReduceCase kReduce[] = {
 
 }  // namespace
 
-TEST(PixelFormat, TablesDescribeEveryFormat) {
-  EXPECT_EQ(BytesPerPixel[0], 0);
-  EXPECT_EQ(BytesPerPixel[FORMAT_RGB24], 3);
-  EXPECT_EQ(BytesPerPixel[FORMAT_BGRA32], 4);
-  EXPECT_EQ(BytesPerPixel[FORMAT_LUMINANCE8], 1);
-  // Alpha is what images and textures ask about.
-  for (int32_t f = 1; f < FORMAT_COUNT; ++f) {
-    const bool hasAlpha = f == FORMAT_ALPHA8 || f == FORMAT_BGRA32 || f == FORMAT_RGBA32 || f == FORMAT_BLACK_ALPHA8;
-    EXPECT_EQ(AlphaBits[f], hasAlpha ? 8 : 0) << f;
-  }
-  EXPECT_EQ(RedBits[FORMAT_RED8] + GreenBits[FORMAT_RED8] + BlueBits[FORMAT_RED8], 8);
-  EXPECT_EQ(GreenBits[FORMAT_GREEN8], 8);
-  EXPECT_EQ(BlueBits[FORMAT_BLUE8], 8);
-  EXPECT_EQ(IntensityBits[FORMAT_INTENSITY8], 8);
-  EXPECT_EQ(LuminanceBits[FORMAT_LUMINANCE8], 8);
-  EXPECT_EQ(RedBits[FORMAT_GREY8] + AlphaBits[FORMAT_GREY8] + LuminanceBits[FORMAT_GREY8], 0);
-}
-
 TEST(PixelConvert, ExpandsEveryFormatToRGBA) {
   for (const auto& c : kExpand) {
     Bytes out(8, 0xCD);

@@ -1,0 +1,318 @@
+#include "pixmap/png_loader.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <exception>
+#include <limits>
+#include <typeinfo>
+#include <vector>
+
+#include "pixmap/pixmap_module.h"
+#include "runtime/application.h"
+#include "runtime/exception.h"
+#include "stream/stream.h"
+#include "stream/stream_factory.h"
+
+// libpng reports errors by jumping back to a setjmp. Two rules keep that safe
+// in C++:
+//  - every function that calls setjmp (the *Safely functions below) owns no
+//    C++ object with a destructor, so the jump skips nothing that needs
+//    running; everything with a destructor lives in their callers;
+//  - a callback that catches an exception from the stream stores it, leaves
+//    its catch block and only then calls png_error; the caller raises it
+//    again once libpng's frames are gone. No exception crosses libpng.
+
+namespace tazmix {
+
+namespace {
+
+// What the callbacks reach through libpng's io pointer.
+struct PngIO {
+  TStream* stream = nullptr;    // borrowed: the caller holds the reference
+  std::exception_ptr pending;  // an exception caught inside a callback
+};
+
+[[noreturn]] void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnWarning(png_structp, png_const_charp) {}
+
+void OnRead(png_structp png, png_bytep data, size_t length) {
+  auto* io = static_cast<PngIO*>(png_get_io_ptr(png));
+  bool failed = false;
+  try {
+    while (length > 0) {
+      const auto n = static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+      io->stream->ReadBytes(data, n);
+      data += n;
+      length -= static_cast<size_t>(n);
+    }
+  } catch (...) {
+    io->pending = std::current_exception();
+    failed = true;
+  }
+  if (failed) png_error(png, "stream read failed");
+}
+
+void OnWrite(png_structp png, png_bytep data, size_t length) {
+  auto* io = static_cast<PngIO*>(png_get_io_ptr(png));
+  bool failed = false;
+  try {
+    while (length > 0) {
+      const auto n = static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
+      io->stream->WriteBytes(data, n);
+      data += n;
+      length -= static_cast<size_t>(n);
+    }
+  } catch (...) {
+    io->pending = std::current_exception();
+    failed = true;
+  }
+  if (failed) png_error(png, "stream write failed");
+}
+
+void OnFlush(png_structp png) {
+  auto* io = static_cast<PngIO*>(png_get_io_ptr(png));
+  bool failed = false;
+  try {
+    io->stream->Flush();
+  } catch (...) {
+    io->pending = std::current_exception();
+    failed = true;
+  }
+  if (failed) png_error(png, "stream flush failed");
+}
+
+// The decoded layout the header announces.
+struct PngHeader {
+  uint32_t width;
+  uint32_t height;
+  int format;  // 0 when the decoded layout has no pixmap format
+};
+
+// Reads the chunks before the image data, refuses oversized pictures and sets
+// the transforms: 8 bits per channel, palettes and transparency expanded,
+// grey with alpha widened to RGBA, interlacing resolved. `available` is the
+// number of bytes the stream still holds, or -1 when it cannot say.
+[[gnu::noinline]] bool ReadHeaderSafely(png_structp png, png_infop info, int64_t available, PngHeader* out) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_sig_bytes(png, 8);
+  png_set_user_limits(png, PNG_MAX_SIDE, PNG_MAX_SIDE);
+  // Only IHDR, PLTE, tRNS, IDAT and IEND matter here; every other chunk is
+  // skipped unread, so a chunk that claims gigabytes never gets a buffer.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+  png_read_info(png, info);
+
+  const png_uint_32 width = png_get_image_width(png, info);
+  const png_uint_32 height = png_get_image_height(png, info);
+  if (static_cast<int64_t>(width) * height > PNG_MAX_PIXELS) return false;
+  // Deflate cannot shrink data by more than about 1032:1, so a short stream
+  // cannot hold a big picture: refuse before taking memory for it.
+  const int64_t rawBytes = static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
+  if (available >= 0 && rawBytes > available * 1040 + 65536) return false;
+
+  const png_byte type = png_get_color_type(png, info);
+  const bool grey = (type & PNG_COLOR_MASK_COLOR) == 0;
+  const bool alpha = (type & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS) != 0;
+  png_set_strip_16(png);
+  png_set_expand(png);
+  if (grey && alpha) png_set_gray_to_rgb(png);
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+
+  out->width = width;
+  out->height = height;
+  out->format = 0;
+  if (png_get_bit_depth(png, info) != 8) return true;
+  const png_byte channels = png_get_channels(png, info);
+  switch (png_get_color_type(png, info)) {
+    case PNG_COLOR_TYPE_GRAY: out->format = channels == 1 ? FORMAT_GREY8 : 0; break;
+    case PNG_COLOR_TYPE_RGB: out->format = channels == 3 ? FORMAT_RGB24 : 0; break;
+    case PNG_COLOR_TYPE_RGB_ALPHA: out->format = channels == 4 ? FORMAT_RGBA32 : 0; break;
+    default: break;
+  }
+  if (out->format != 0 && png_get_rowbytes(png, info) != static_cast<size_t>(width) * BytesPerPixel[out->format])
+    out->format = 0;
+  return true;
+}
+
+[[gnu::noinline]] bool ReadImageSafely(png_structp png, png_infop info, png_bytepp rows) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_read_image(png, rows);
+  png_read_end(png, info);
+  return true;
+}
+
+struct PngWriteSetup {
+  png_uint_32 width;
+  png_uint_32 height;
+  int colorType;
+  int transforms;
+  int level;
+  png_bytepp rows;
+};
+
+[[gnu::noinline]] bool WriteSafely(png_structp png, png_infop info, const PngWriteSetup* setup) {
+  if (setjmp(png_jmpbuf(png))) return false;
+  png_set_compression_level(png, setup->level);
+  png_set_IHDR(png, info, setup->width, setup->height, 8, setup->colorType, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_rows(png, info, setup->rows);
+  png_write_png(png, info, setup->transforms, nullptr);
+  return true;
+}
+
+// Owners of libpng's structures, so every path destroys them.
+class ReadStructs {
+ public:
+  explicit ReadStructs(PngIO* io) {
+    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, io, OnError, OnWarning);
+    if (png_) info_ = png_create_info_struct(png_);
+    if (info_) png_set_read_fn(png_, io, OnRead);
+  }
+  ReadStructs(const ReadStructs&) = delete;
+  ReadStructs& operator=(const ReadStructs&) = delete;
+  ~ReadStructs() { png_destroy_read_struct(png_ ? &png_ : nullptr, info_ ? &info_ : nullptr, nullptr); }
+  bool Ok() const { return png_ && info_; }
+  png_structp Png() const { return png_; }
+  png_infop Info() const { return info_; }
+
+ private:
+  png_structp png_ = nullptr;
+  png_infop info_ = nullptr;
+};
+
+class WriteStructs {
+ public:
+  explicit WriteStructs(PngIO* io) {
+    png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, io, OnError, OnWarning);
+    if (png_) info_ = png_create_info_struct(png_);
+    if (info_) png_set_write_fn(png_, io, OnWrite, OnFlush);
+  }
+  WriteStructs(const WriteStructs&) = delete;
+  WriteStructs& operator=(const WriteStructs&) = delete;
+  ~WriteStructs() { png_destroy_write_struct(png_ ? &png_ : nullptr, info_ ? &info_ : nullptr); }
+  bool Ok() const { return png_ && info_; }
+  png_structp Png() const { return png_; }
+  png_infop Info() const { return info_; }
+
+ private:
+  png_structp png_ = nullptr;
+  png_infop info_ = nullptr;
+};
+
+// Closes the stream on every way out; a failing close never replaces the
+// result or the exception in flight.
+class StreamCloser {
+ public:
+  explicit StreamCloser(const Ref<TStream>& stream) : stream_(stream) {}
+  StreamCloser(const StreamCloser&) = delete;
+  StreamCloser& operator=(const StreamCloser&) = delete;
+  ~StreamCloser() {
+    try {
+      stream_->Close();
+    } catch (const Thrown&) {
+    }
+  }
+
+ private:
+  Ref<TStream> stream_;
+};
+
+std::vector<png_bytep> RowPointers(TPixmap& pixmap) {
+  std::vector<png_bytep> rows(static_cast<size_t>(pixmap.height));
+  for (int32_t y = 0; y < pixmap.height; ++y) rows[static_cast<size_t>(y)] = pixmap.PixelPtr(0, y);
+  return rows;
+}
+
+Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
+  if (!stream) return nullptr;
+  StreamCloser closer(stream);
+  png_byte signature[8];
+  stream->ReadBytes(signature, 8);
+  if (png_sig_cmp(signature, 0, 8) != 0) return nullptr;
+
+  const int32_t pos = stream->Pos(), size = stream->Size();
+  const int64_t available = pos >= 0 && size > pos ? int64_t{size} - pos : -1;
+
+  PngIO io{stream.get(), nullptr};
+  ReadStructs png(&io);
+  if (!png.Ok()) return nullptr;
+  PngHeader header{};
+  if (!ReadHeaderSafely(png.Png(), png.Info(), available, &header)) {
+    if (io.pending) std::rethrow_exception(io.pending);
+    return nullptr;
+  }
+  if (header.format == 0) return nullptr;
+  Ref<TPixmap> pixmap = TPixmap::Create(static_cast<int32_t>(header.width), static_cast<int32_t>(header.height),
+                                        header.format, 4);
+  if (!pixmap) return nullptr;
+  std::vector<png_bytep> rows = RowPointers(*pixmap);
+  if (!ReadImageSafely(png.Png(), png.Info(), rows.data())) {
+    if (io.pending) std::rethrow_exception(io.pending);
+    return nullptr;
+  }
+  return pixmap;
+}
+
+}  // namespace
+
+Ref<TPixmap> TPixmapLoaderPNG::LoadPixmap(const Ref<TStream>& stream) { return LoadPixmapPNG(Ref<Object>(stream)); }
+
+Ref<TPixmap> LoadPixmapPNG(const Ref<Object>& url) { return LoadFromStream(ReadStream(url)); }
+
+Ref<TPixmap> LoadPixmapPNG(const String& url) { return LoadFromStream(ReadStream(url)); }
+
+namespace {
+
+int32_t SaveToStream(const Ref<TPixmap>& pixmap, const Ref<TStream>& stream, int32_t compression) {
+  if (!stream) return 0;
+  StreamCloser closer(stream);
+
+  PngWriteSetup setup{};
+  setup.level = std::clamp(compression, 0, 9);
+  Ref<TPixmap> source = pixmap;
+  switch (pixmap->format) {
+    case FORMAT_GREY8: setup.colorType = PNG_COLOR_TYPE_GRAY; break;
+    case FORMAT_RGB24: setup.colorType = PNG_COLOR_TYPE_RGB; break;
+    case FORMAT_BGR24: setup.colorType = PNG_COLOR_TYPE_RGB, setup.transforms = PNG_TRANSFORM_BGR; break;
+    case FORMAT_RGBA32: setup.colorType = PNG_COLOR_TYPE_RGB_ALPHA; break;
+    case FORMAT_BGRA32: setup.colorType = PNG_COLOR_TYPE_RGB_ALPHA, setup.transforms = PNG_TRANSFORM_BGR; break;
+    default:
+      source = pixmap->Convert(FORMAT_RGBA32);
+      if (!source) return 0;
+      setup.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+      break;
+  }
+  setup.width = static_cast<png_uint_32>(std::max(source->width, 0));
+  setup.height = static_cast<png_uint_32>(std::max(source->height, 0));
+  std::vector<png_bytep> rows = RowPointers(*source);
+  setup.rows = rows.data();
+
+  PngIO io{stream.get(), nullptr};
+  WriteStructs png(&io);
+  if (!png.Ok()) return 0;
+  const bool written = WriteSafely(png.Png(), png.Info(), &setup);
+  if (io.pending) std::rethrow_exception(io.pending);
+  return written ? 1 : 0;
+}
+
+}  // namespace
+
+int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const Ref<Object>& url, int32_t compression) {
+  return SaveToStream(pixmap, WriteStream(url), compression);
+}
+
+int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const String& url, int32_t compression) {
+  return SaveToStream(pixmap, WriteStream(url), compression);
+}
+
+void InitPNGLoader() {
+  static bool done = false;
+  if (!BeginModuleInit(done)) return;
+  InitPixmap();
+  RegisterClassRecord(typeid(TPixmapLoaderPNG));
+  New<TPixmapLoaderPNG>();  // joins the loader chain at its head
+}
+
+}  // namespace tazmix

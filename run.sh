@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Vindra!.
+# With a display the game opens in a window (arguments are passed on:
+# ./run.sh 1024 768 30). Without one, a demo plays a round by itself in a
+# virtual display and saves screenshots.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh
+scripts/build.sh >/dev/null
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec build/bin/vindra "$@"
+fi
+
+shots="$PWD/build/screenshots"
+echo "No display found: playing a demo round in a virtual display."
+xvfb-run -a -s "-screen 0 1024x768x24" build/bin/vindra-demo --rounds 1 --out "$shots"
+echo "Screenshots of the demo are in $shots:"
+ls -1 "$shots"/*.png | sed 's/^/  /'
