@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data/builtin_fonts.h"
+#include "runtime/application.h"
 #include "tests/draw2d/recording_driver.h"
 
 using namespace tazmix;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "system/event.h"
+#include "system/polled_input.h"
 #include "tests/draw2d/recording_driver.h"
 
 using namespace tazmix;
@@ -139,8 +141,12 @@ TEST_F(GraphicsContext, VirtualResolutionScalesTheMouse) {
   EXPECT_EQ(VirtualResolutionHeight(), 240);
   EXPECT_EQ(graphics->vres_mousexscale, 0.5f);
   EXPECT_EQ(graphics->vres_mouseyscale, 0.5f);
-  EXPECT_EQ(VirtualMouseX(), MouseX() * 0.5f);
-  EXPECT_EQ(VirtualMouseY(), MouseY() * 0.5f);
+  EnablePolledInput();
+  EmitEvent(CreateEvent(EVENT_MOUSEMOVE, nullptr, 0, 0, 200, 100));
+  EXPECT_EQ(MouseX(), 200);
+  EXPECT_EQ(VirtualMouseX(), 100.0f);
+  EXPECT_EQ(VirtualMouseY(), 50.0f);
+  DisablePolledInput();
 }
 
 TEST_F(GraphicsContext, CloseClosesTheWrappedContextOnce) {
