@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "glback/gl_graphics.h"
+#include "glback/platform/gl_native.h"
 #include "glback/gl_texture_cache.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
@@ -51,6 +52,17 @@ TEST_F(GLDriver, StartUpInstallsItAsTheDriverInForce) {
   EXPECT_EQ(GLVex2DDriver()->GraphicsModes().size(), GLGraphicsDriver()->GraphicsModes().size());
   // A request GL cannot meet gives Null, not an empty wrapper.
   EXPECT_EQ(GLVex2DDriver()->CreateGraphics(0, 0, 0, 0, GRAPHICS_BACK_BUFFER), nullptr);
+  EXPECT_EQ(GLVex2DDriver()->AttachGraphics(0, GRAPHICS_BACK_BUFFER), nullptr);
+
+  // Attaching to an existing window wraps the GL context the same way.
+  auto gl = Cast<TGLGraphics>(g->_graphics);
+  auto attached = Cast<TVex2DGraphics>(GLVex2DDriver()->AttachGraphics(GLNativeWidget(gl->_context), GRAPHICS_BACK_BUFFER));
+  ASSERT_TRUE(attached);
+  EXPECT_EQ(attached->_driver, GLVex2DDriver());
+  EXPECT_TRUE(Cast<TGLGraphics>(attached->_graphics));
+  EXPECT_EQ(attached->viewport_w, kScreenW);
+  EXPECT_EQ(attached->viewport_h, kScreenH);
+  attached->Close();
 }
 
 TEST_F(GLDriver, EachBlendModeOverAKnownBackground) {
