@@ -1,0 +1,84 @@
+// Events: records with a numeric kind, emitted through one reserved hook.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/object.h"
+#include "runtime/string.h"
+
+namespace tazmix {
+
+// Event kinds; the high byte groups them (0x100 application, 0x200 keyboard,
+// 0x400 mouse, 0x800 timer, ...).
+constexpr int32_t EVENT_APPSUSPEND = 0x101;
+constexpr int32_t EVENT_APPRESUME = 0x102;
+constexpr int32_t EVENT_APPTERMINATE = 0x103;
+constexpr int32_t EVENT_APPOPENFILE = 0x104;
+constexpr int32_t EVENT_APPIDLE = 0x105;
+constexpr int32_t EVENT_KEYDOWN = 0x201;
+constexpr int32_t EVENT_KEYUP = 0x202;
+constexpr int32_t EVENT_KEYCHAR = 0x203;
+constexpr int32_t EVENT_KEYREPEAT = 0x204;
+constexpr int32_t EVENT_MOUSEDOWN = 0x401;
+constexpr int32_t EVENT_MOUSEUP = 0x402;
+constexpr int32_t EVENT_MOUSEMOVE = 0x403;
+constexpr int32_t EVENT_MOUSEWHEEL = 0x404;
+constexpr int32_t EVENT_MOUSEENTER = 0x405;
+constexpr int32_t EVENT_MOUSELEAVE = 0x406;
+constexpr int32_t EVENT_TIMERTICK = 0x801;
+constexpr int32_t EVENT_HOTKEYHIT = 0x1001;
+constexpr int32_t EVENT_GADGETACTION = 0x2001;
+constexpr int32_t EVENT_GADGETPAINT = 0x2002;
+constexpr int32_t EVENT_GADGETSELECT = 0x2003;
+constexpr int32_t EVENT_GADGETMENU = 0x2004;
+constexpr int32_t EVENT_GADGETOPEN = 0x2005;
+constexpr int32_t EVENT_GADGETCLOSE = 0x2006;
+constexpr int32_t EVENT_GADGETDONE = 0x2007;
+constexpr int32_t EVENT_GADGETLOSTFOCUS = 0x2008;
+constexpr int32_t EVENT_GADGETSHAPE = 0x2009;
+constexpr int32_t EVENT_WINDOWMOVE = 0x4001;
+constexpr int32_t EVENT_WINDOWSIZE = 0x4002;
+constexpr int32_t EVENT_WINDOWCLOSE = 0x4003;
+constexpr int32_t EVENT_WINDOWACTIVATE = 0x4004;
+constexpr int32_t EVENT_WINDOWACCEPT = 0x4005;
+constexpr int32_t EVENT_MENUACTION = 0x8001;
+constexpr int32_t EVENT_STREAMEOF = 0x10001;
+constexpr int32_t EVENT_STREAMAVAIL = 0x10002;
+constexpr int32_t EVENT_PROCESSEXIT = 0x20001;
+
+class TEvent : public Object {
+ public:
+  int32_t id = 0;
+  Ref<Object> source;
+  int32_t data = 0;
+  int32_t mods = 0;
+  int32_t x = 0;
+  int32_t y = 0;
+  Ref<Object> extra;
+
+  // Runs the event hook with this event; the result is discarded. Returns 0.
+  virtual int32_t Emit();
+  String ToString() const override;
+
+  static Ref<TEvent> Create(int32_t id, const Ref<Object>& source = nullptr, int32_t data = 0, int32_t mods = 0,
+                            int32_t x = 0, int32_t y = 0, const Ref<Object>& extra = nullptr);
+  // 0x80000001, 0x80000002, ...: never one of the registered kinds.
+  static int32_t AllocUserId();
+  static void RegisterId(int32_t id, const String& description);
+  // The first description registered for `id`, or "".
+  static String DescriptionForId(int32_t id);
+};
+
+// The hook every event runs through; the first hook id handed out.
+extern int32_t EmitEventHook;
+
+// Starts the event module once: takes EmitEventHook and registers the kinds.
+void InitEvents();
+
+int32_t EmitEvent(const Ref<TEvent>& event);
+Ref<TEvent> CreateEvent(int32_t id, const Ref<Object>& source = nullptr, int32_t data = 0, int32_t mods = 0,
+                        int32_t x = 0, int32_t y = 0, const Ref<Object>& extra = nullptr);
+// A fresh user id, registered with `description` unless that is empty.
+int32_t AllocUserEventId(const String& description = String());
+
+}  // namespace tazmix

@@ -1,0 +1,73 @@
+#include "system/hook.h"
+
+#include <array>
+
+#include "runtime/exception.h"
+#include "system/event.h"
+
+namespace tazmix {
+
+namespace {
+
+std::array<Ref<THook>, HOOK_ID_COUNT>& Chains() {
+  static std::array<Ref<THook>, HOOK_ID_COUNT> chains;
+  return chains;
+}
+
+int32_t hook_counter = -1;
+
+}  // namespace
+
+Ref<Object> UnsetHookFunction(int32_t, const Ref<Object>&, const Ref<Object>&) {
+  ThrowNullFunction();
+}
+
+int32_t AllocHookId() {
+  // The event hook must be the first id handed out, whoever asks first.
+  InitEvents();
+  ++hook_counter;
+  if (hook_counter >= HOOK_ID_COUNT) Throw(String("Too many hook ids"));
+  return hook_counter;
+}
+
+void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t priority) {
+  Ref<THook> hook = New<THook>();
+  hook->func = func;
+  hook->context = context;
+  hook->priority = priority;
+
+  Ref<THook>& head = Chains()[static_cast<size_t>(id)];
+  THook* last = nullptr;
+  for (THook* h = head.get(); h && h->priority >= priority; h = h->succ.get()) last = h;
+  if (!last) {
+    hook->succ = head;
+    head = hook;
+  } else {
+    hook->succ = last->succ;
+    last->succ = hook;
+  }
+}
+
+Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
+  // Holding the current hook keeps its succ valid even if the function
+  // removes its own hook from the chain.
+  for (Ref<THook> hook = Chains()[static_cast<size_t>(id)]; hook; hook = hook->succ) {
+    data = hook->func(id, data, hook->context);
+  }
+  return data;
+}
+
+void RemoveHook(int32_t id, HookFunction func, const Ref<Object>& context) {
+  Ref<THook>* link = &Chains()[static_cast<size_t>(id)];
+  while (*link) {
+    THook* h = link->get();
+    if (h->func == func && h->context == context) {
+      Ref<THook> removed = *link;
+      *link = removed->succ;
+      return;
+    }
+    link = &h->succ;
+  }
+}
+
+}  // namespace tazmix

@@ -1,0 +1,105 @@
+#include "system/timer.h"
+
+#include <vector>
+
+#include "runtime/application.h"
+#include "system/platform_timer.h"
+#include "system/system_driver.h"
+
+namespace tazmix {
+
+namespace {
+
+struct RunningTimer {
+  int32_t handle;
+  Ref<TTimer> timer;  // keeps a running timer alive without the program
+};
+
+std::vector<RunningTimer>& Table() {
+  static std::vector<RunningTimer> table;
+  return table;
+}
+
+// On the main thread. The posted object is not used: the timer may be gone
+// by now, and only the table says whether it still runs.
+void OnTick(Object*, int32_t handle) {
+  for (const RunningTimer& entry : Table()) {
+    if (entry.handle == handle) {
+      Ref<TTimer> timer = entry.timer;  // Fire may stop it
+      timer->Fire();
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void InitTimers() {
+  static bool done = false;
+  if (!BeginModuleInit(done)) return;
+  InitEvents();
+  InitSystem();
+  RegisterClassRecord(typeid(TTimer));
+}
+
+int32_t TTimer::Ticks() { return _ticks; }
+
+void TTimer::Stop() {
+  if (!_handle) return;
+  StopPlatformTimer(_handle);
+  const int32_t handle = _handle;
+  _handle = 0;
+  _event = nullptr;
+  // The table's reference may be the last one: this must be the final step.
+  std::vector<RunningTimer>& table = Table();
+  for (size_t i = 0; i < table.size(); ++i) {
+    if (table[i].handle == handle) {
+      Ref<TTimer> self = std::move(table[i].timer);
+      table[i] = std::move(table.back());
+      table.pop_back();
+      return;  // `self` releases here
+    }
+  }
+}
+
+void TTimer::Fire() {
+  if (!_handle) return;
+  ++_ticks;
+  Ref<TEvent> event = _event ? _event : TEvent::Create(EVENT_TIMERTICK, Ref<Object>(this), _ticks);
+  event->Emit();
+}
+
+int32_t TTimer::Wait() {
+  if (!_handle) return 0;
+  // Hold the timer: a hook run during the wait may drop every other reference.
+  Ref<TTimer> self(this);
+  // Stopped by a hook meanwhile: no tick will come, so do not wait for one.
+  do {
+    WaitSystem();
+  } while (_ticks == _wticks && _handle);
+  const int32_t n = _ticks - _wticks;
+  _wticks = _ticks;
+  return n;
+}
+
+Ref<TTimer> TTimer::Create(float hertz, const Ref<TEvent>& event) {
+  InitTimers();
+  if (static_cast<int32_t>(Table().size()) >= MAX_RUNNING_TIMERS) return nullptr;
+  // Truncated toward zero; 0 Hz, negative and NaN give a period the platform
+  // timer refuses.
+  const int32_t period = FloatToInt(1000.0 / static_cast<double>(hertz));
+  const int32_t handle = StartPlatformTimer(period, OnTick);
+  if (!handle) return nullptr;
+  Ref<TTimer> timer = New<TTimer>();
+  timer->_event = event;
+  timer->_handle = handle;
+  Table().push_back({handle, timer});
+  return timer;
+}
+
+Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event) { return TTimer::Create(hertz, event); }
+int32_t TimerTicks(const Ref<TTimer>& timer) { return timer->Ticks(); }
+int32_t WaitTimer(const Ref<TTimer>& timer) { return timer->Wait(); }
+void StopTimer(const Ref<TTimer>& timer) { timer->Stop(); }
+
+}  // namespace tazmix
