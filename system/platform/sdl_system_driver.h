@@ -25,9 +25,6 @@ class TSDLSystemDriver : public TSystemDriver {
   String RequestDir(const String& text, const String& path) override;
   int32_t OpenURL(const String& url) override;
 
-  // The modifier bits of the last modifier key seen.
-  int32_t Modifiers() const { return translator_.Modifiers(); }
-
  private:
   void Dispatch(const SDL_Event& event);
 

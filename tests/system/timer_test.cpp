@@ -30,7 +30,7 @@ TEST(Timers, ATwentyHertzTimerCountsAboutTwentyTicksASecondWhileTheMainThreadWai
 TEST(Timers, TicksStandStillWhileNobodyPolls) {
   Ref<TTimer> timer = CreateTimer(200);
   ASSERT_TRUE(timer);
-  Delay(60);
+  Delay(100);
   EXPECT_EQ(timer->Ticks(), 0);
   PollSystem();
   EXPECT_GT(timer->Ticks(), 0);
@@ -45,12 +45,16 @@ TEST(Timers, WaitReturnsTheTicksSinceTheLastWait) {
   // Ticks counted by polling still belong to the next Wait.
   const int32_t start = MilliSecs();
   while (timer->Ticks() < 3 && MilliSecs() - start < 5000) WaitSystem();
-  ASSERT_EQ(timer->Ticks(), 3);
-  EXPECT_EQ(timer->Wait(), 3);  // waits for the fourth: 2, 3 and 4
-  EXPECT_EQ(timer->Ticks(), 4);
+  const int32_t counted = timer->Ticks();
+  ASSERT_GE(counted, 3);
+  // Waits for the next tick, then reports all since the first Wait.
+  const int32_t n = timer->Wait();
+  EXPECT_GT(timer->Ticks(), counted);
+  EXPECT_EQ(n, timer->Ticks() - 1);
   timer->Stop();
+  const int32_t kept = timer->Ticks();
   EXPECT_EQ(timer->Wait(), 0);
-  EXPECT_EQ(timer->Ticks(), 4);  // a stopped timer keeps its count
+  EXPECT_EQ(timer->Ticks(), kept);  // a stopped timer keeps its count
 }
 
 TEST(Timers, ATickPostedBeforeStopIsIgnored) {
