@@ -6,6 +6,8 @@
 #include "data/builtin_fonts.h"
 #include "draw2d/image.h"
 #include "font/font.h"
+#include "font/font_loader.h"
+#include "font/font_module.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap.h"
 #include "runtime/application.h"
@@ -119,7 +121,7 @@ void InitImageFonts() {
   static bool done = false;
   if (!BeginModuleInit(done)) return;
   RegisterEmbeddedFile(kDefaultFontFile, TazmoFontData(), TazmoFontLength());
-  InitFonts();
+  InitFont();
   InitImages();
   RegisterClassRecord(typeid(TImageGlyph));
   RegisterClassRecord(typeid(TImageFont));
