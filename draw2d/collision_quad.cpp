@@ -37,7 +37,7 @@ void TQuad::SetCoords(float x0, float y0, float x1, float y1, float x2, float y2
 
 void RegisterCollisionClasses() {
   RegisterClassRecord(typeid(TQuad));
-  RegisterClassRecord(typeid(RPoly));
+  RegisterClassRecord(typeid(rpoly));
 }
 
 }  // namespace tazmix

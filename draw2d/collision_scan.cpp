@@ -18,9 +18,9 @@ int32_t Trunc(float value) {
   return static_cast<int32_t>(value);
 }
 
-int32_t VertexRow(const RPoly& p, int32_t index) { return Trunc(p.data[static_cast<size_t>(index) + 1]); }
+int32_t VertexRow(const rpoly& p, int32_t index) { return Trunc(p.data[static_cast<size_t>(index) + 1]); }
 
-void Finish(RPoly& p, std::vector<RPoly*>& active, int32_t& active_count) {
+void Finish(rpoly& p, std::vector<rpoly*>& active, int32_t& active_count) {
   // A polygon can end on the very row it is first reached, before it ever
   // became active; only an active one is in the list and in the count.
   if (p.state == 1) {
@@ -33,7 +33,7 @@ void Finish(RPoly& p, std::vector<RPoly*>& active, int32_t& active_count) {
 // Starts the next left (walking backward) or right (walking forward) edge
 // once row y has reached the end of the current one. False when the
 // polygon has no edge below row y and is finished.
-bool StepEdge(RPoly& p, int32_t y, bool right, std::vector<RPoly*>& active, int32_t& active_count) {
+bool StepEdge(rpoly& p, int32_t y, bool right, std::vector<rpoly*>& active, int32_t& active_count) {
   int32_t& end = right ? p.Right : p.Left;
   if (y < VertexRow(p, end)) return true;
   const int32_t step = right ? p.channels : p.size - p.channels;
@@ -94,7 +94,7 @@ float Clamp01(float value) {
   return value > 1 ? 1 : value;
 }
 
-SpanSampler MakeSampler(const RPoly& p, int64_t start) {
+SpanSampler MakeSampler(const rpoly& p, int64_t start) {
   SpanSampler s;
   const TPixmap* mask = p.texture.get();
   // A mask that is not 4 bytes per pixel cannot be read as pixel words; the
@@ -145,6 +145,49 @@ int32_t MarkPixels(SpanSampler& s, int32_t* entries, int64_t count) {
   return 0;
 }
 
+// The working records of one scan. A scan reuses those of the last one, so
+// steady use allocates nothing; a scan started from inside a span function
+// gets records of its own.
+class PolygonRecords {
+ public:
+  explicit PolygonRecords(size_t n) {
+    Shared& shared = SharedRecords();
+    lists_ = shared.busy ? &own_ : &shared.lists;
+    shared_ = shared.busy ? nullptr : &shared;
+    if (shared_) shared_->busy = true;
+    while (lists_->records.size() < n) lists_->records.push_back(std::make_unique<rpoly>());
+    lists_->active.clear();
+  }
+  ~PolygonRecords() {
+    if (!shared_) return;
+    // Masks are let go at once rather than held until the next scan.
+    for (auto& p : shared_->lists.records) p->texture = nullptr;
+    shared_->busy = false;
+  }
+  PolygonRecords(const PolygonRecords&) = delete;
+  PolygonRecords& operator=(const PolygonRecords&) = delete;
+
+  rpoly& operator[](size_t k) { return *lists_->records[k]; }
+  std::vector<rpoly*>& Active() { return lists_->active; }
+
+ private:
+  struct Lists {
+    std::vector<std::unique_ptr<rpoly>> records;
+    std::vector<rpoly*> active;
+  };
+  struct Shared {
+    Lists lists;
+    bool busy = false;
+  };
+  static Shared& SharedRecords() {
+    static Shared shared;
+    return shared;
+  }
+  Lists own_;
+  Lists* lists_ = nullptr;
+  Shared* shared_ = nullptr;
+};
+
 }  // namespace
 
 int32_t FanCross(float x0, float y0, float x1, float y1, float x2, float y2) {
@@ -170,14 +213,15 @@ void MakeClockwise(std::vector<float>& data, int32_t channels) {
 
 int32_t ScanPolygons(std::span<const ScanPolygon> polygons, const SpanFunction& span) {
   const size_t n = polygons.size();
-  std::unique_ptr<RPoly[]> polys(new RPoly[n]);
+  PolygonRecords polys(n);
   bool any = false;
   int32_t ymin = 0;
   int32_t ymax = 0;
   for (size_t k = 0; k < n; ++k) {
-    RPoly& p = polys[k];
+    rpoly& p = polys[k];
     const ScanPolygon& in = polygons[k];
     p.texture = in.mask;
+    p.state = 0;
     p.channels = in.channels;
     p.count = in.channels >= 2 ? static_cast<int32_t>(in.vertices.size() / static_cast<size_t>(in.channels)) : 0;
     p.size = p.count * p.channels;
@@ -210,14 +254,13 @@ int32_t ScanPolygons(std::span<const ScanPolygon> polygons, const SpanFunction& 
   }
   if (!any) return 0;
 
-  std::vector<RPoly*> active;
-  active.reserve(n);
+  std::vector<rpoly*>& active = polys.Active();
   int32_t active_count = 0;
   int32_t result = 0;
   for (int64_t row = ymin; row < ymax; ++row) {
     const auto y = static_cast<int32_t>(row);
     for (size_t k = 0; k < n; ++k) {
-      RPoly& p = polys[k];
+      rpoly& p = polys[k];
       if (p.state == 2 || (p.state == 0 && y < p.top)) continue;
       if (StepEdge(p, y, false, active, active_count)) StepEdge(p, y, true, active, active_count);
     }
@@ -225,7 +268,7 @@ int32_t ScanPolygons(std::span<const ScanPolygon> polygons, const SpanFunction& 
       result = span(active, active_count, y);
       if (result < 0) return result;
     }
-    for (RPoly* p : active) {
+    for (rpoly* p : active) {
       for (int32_t c = 0; c < p->channels; ++c) {
         p->ldat[c] += p->ladd[c];
         p->rdat[c] += p->radd[c];
@@ -235,10 +278,10 @@ int32_t ScanPolygons(std::span<const ScanPolygon> polygons, const SpanFunction& 
   return result;
 }
 
-int32_t OverlapSpans(const std::vector<RPoly*>& active, int32_t active_count, int32_t /*y*/) {
+int32_t OverlapSpans(const std::vector<rpoly*>& active, int32_t active_count, int32_t /*y*/) {
   if (active_count <= 1 || active.size() < 2) return 0;
-  const RPoly& a = *active[0];
-  const RPoly& b = *active[1];
+  const rpoly& a = *active[0];
+  const rpoly& b = *active[1];
   const int64_t a_start = Trunc(a.ldat[0]);
   const int64_t a_end = Trunc(a.rdat[0]);
   const int64_t b_start = Trunc(b.ldat[0]);
@@ -253,7 +296,7 @@ int32_t OverlapSpans(const std::vector<RPoly*>& active, int32_t active_count, in
   if (static_cast<int64_t>(buffer.size()) < piece) buffer.assign(static_cast<size_t>(piece), 0);
   std::vector<SpanSampler>& samplers = Samplers();
   samplers.clear();
-  for (const RPoly* p : active) samplers.push_back(MakeSampler(*p, start));
+  for (const rpoly* p : active) samplers.push_back(MakeSampler(*p, start));
 
   for (int64_t done = 0; done < width; done += piece) {
     const int64_t count = std::min(piece, width - done);

@@ -19,7 +19,7 @@
 namespace tazmix {
 
 // The working record of one polygon during a scan.
-class RPoly : public Object {
+class rpoly : public Object {
  public:
   Ref<TPixmap> texture;      // mask sampled for this polygon, or Null for solid
   std::vector<float> data;   // `channels` Floats per vertex: x, y, u, v
@@ -45,7 +45,7 @@ struct ScanPolygon {
 
 // Called for each row with at least one active polygon, in the order the
 // polygons became active; a negative result ends the scan with that value.
-using SpanFunction = std::function<int32_t(const std::vector<RPoly*>& active, int32_t active_count, int32_t y)>;
+using SpanFunction = std::function<int32_t(const std::vector<rpoly*>& active, int32_t active_count, int32_t y)>;
 
 // Scans every row from the least to the greatest truncated vertex y (that
 // one excluded). Returns the last value the span function returned, 0 when
@@ -55,7 +55,7 @@ int32_t ScanPolygons(std::span<const ScanPolygon> polygons, const SpanFunction& 
 // The span function of the collision test: -1 when the first two active
 // polygons share a pixel of this row that is solid in both (a mask pixel is
 // solid from alpha 128 up), else 0.
-int32_t OverlapSpans(const std::vector<RPoly*>& active, int32_t active_count, int32_t y);
+int32_t OverlapSpans(const std::vector<rpoly*>& active, int32_t active_count, int32_t y);
 
 // Reverses the vertex order in place when no fan triangle from vertex 0 turns
 // the clockwise way, so the scan always meets the left edge walking backward.

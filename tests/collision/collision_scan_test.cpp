@@ -22,7 +22,7 @@ std::vector<Row> Rows(const std::vector<std::vector<float>>& polygons) {
   std::vector<ScanPolygon> in;
   for (const auto& p : polygons) in.push_back({p, 4, nullptr});
   std::vector<Row> rows;
-  ScanPolygons(in, [&](const std::vector<RPoly*>& active, int32_t count, int32_t y) {
+  ScanPolygons(in, [&](const std::vector<rpoly*>& active, int32_t count, int32_t y) {
     rows.push_back({y, count, active.size(), active[0]->ldat[0], active[0]->rdat[0]});
     return 0;
   });
@@ -65,11 +65,11 @@ TEST(ScanPolygons, ANegativeSpanResultEndsTheScan) {
   std::vector<float> box = Box(0, 0, 4, 100);
   const ScanPolygon in[1] = {{box, 4, nullptr}};
   int32_t calls = 0;
-  const int32_t result = ScanPolygons(in, [&](const std::vector<RPoly*>&, int32_t, int32_t y) {
+  const int32_t result = ScanPolygons(in, [&](const std::vector<rpoly*>&, int32_t, int32_t y) {
     ++calls;
     return y == 6 ? -7 : 3;
   });
   EXPECT_EQ(result, -7);
   EXPECT_EQ(calls, 7);
-  EXPECT_EQ(ScanPolygons({}, [](const std::vector<RPoly*>&, int32_t, int32_t) { return 1; }), 0);
+  EXPECT_EQ(ScanPolygons({}, [](const std::vector<rpoly*>&, int32_t, int32_t) { return 1; }), 0);
 }
