@@ -50,11 +50,11 @@ endif()
 set(EMBEDDED_FONTS
   tazmofont TazmoFont
   gldrawtextfont GLDrawTextFont)
-set(EMBEDDED_FONT_DIR ${CMAKE_BINARY_DIR}/generated/data)
+set(EMBEDDED_FONT_DIR ${PROJECT_BINARY_DIR}/generated/data)
 file(MAKE_DIRECTORY ${EMBEDDED_FONT_DIR})
 while(EMBEDDED_FONTS)
   list(POP_FRONT EMBEDDED_FONTS file_name accessor)
-  set(input ${CMAKE_SOURCE_DIR}/data/${file_name}.bin)
+  set(input ${PROJECT_SOURCE_DIR}/data/${file_name}.bin)
   set(output ${EMBEDDED_FONT_DIR}/${file_name}.cpp)
   add_custom_command(OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output} -DNAME=${accessor}
