@@ -1,8 +1,7 @@
 #include "stream/stream.h"
 
-#include <bit>
-
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 #include <vector>
