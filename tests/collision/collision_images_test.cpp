@@ -110,3 +110,16 @@ TEST_F(ImageCollision, ImagesOverlapTransformedTurnsEachImageAndRestoresTheTrans
   EXPECT_EQ(driver_->jx, jx);
   EXPECT_EQ(driver_->jy, jy);
 }
+
+TEST_F(ImageCollision, MaskedSpansWiderThanTheBufferPieceKeepTheirPlaceInTheMask) {
+  // Three mask pixels stretched to 300000 screen pixels: only the last
+  // third is solid, however many pieces the row is marked in.
+  Ref<TImage> image = AlphaImage(3, 1, FORMAT_RGBA32, [](int32_t x, int32_t) { return x == 2 ? 255 : 0; });
+  SetScale(100000, 1);
+  CollideImageAt(image, 0, 0, 0, 0, Layer(0), New<Object>());
+  SetScale(1, 1);
+  // Wide probes, so the mask is walked through many pieces of one row.
+  EXPECT_TRUE(CollideRectAt(0, 0, 199000, 1, Layer(0), 0, nullptr).empty());
+  EXPECT_EQ(CollideRectAt(100000, 0, 200000, 1, Layer(0), 0, nullptr).size(), 1u);
+  EXPECT_EQ(CollideRectAt(250000, 0, 1, 1, Layer(0), 0, nullptr).size(), 1u);
+}
