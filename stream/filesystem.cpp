@@ -194,7 +194,13 @@ std::vector<String> LoadDir(const String& path, bool skipDots) {
 Ref<TStream> OpenFile(const Ref<Object>& url, bool readable, bool writeable) {
   Ref<TStream> stream = OpenStream(url, readable, writeable);
   if (!stream || stream->Pos() != -1) return stream;
-  Ref<TBank> bank = TBank::Load(Ref<Object>(stream));
+  // A stream that cannot be read whole (write-only, say) cannot be a file.
+  Ref<TBank> bank;
+  try {
+    bank = TBank::Load(Ref<Object>(stream));
+  } catch (const Thrown&) {
+    bank = nullptr;
+  }
   stream->Close();
   return bank ? Ref<TStream>(TBankStream::Create(bank)) : nullptr;
 }

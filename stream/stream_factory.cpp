@@ -13,15 +13,6 @@ Ref<TStreamFactory>& ChainHead() {
   return head;
 }
 
-// Protocol names are ASCII words ("incbin", "http").
-String LowerProtocol(const String& text) {
-  std::u16string units = text.Units();
-  for (char16_t& c : units) {
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
-  }
-  return String(std::move(units));
-}
-
 }  // namespace
 
 TStreamFactory::TStreamFactory() {
@@ -46,7 +37,7 @@ Ref<TStream> OpenStream(const Ref<Object>& url, bool readable, bool writeable) {
   if (!text.IsEmpty()) {
     const int32_t sep = text.Find("::");
     if (sep < 0) return TCStream::OpenFile(text, readable, writeable);
-    proto = LowerProtocol(text.Left(sep));
+    proto = text.Left(sep).ToLower();
     path = text.Slice(sep + 2, text.Length());
   }
   for (TStreamFactory* f = TStreamFactory::First(); f; f = f->Next()) {

@@ -205,6 +205,10 @@ TEST(FileSystem, OpenFileIsAlwaysSeekable) {
   s->Seek(0);
   EXPECT_EQ(s->ReadString(5), String("piped"));
 
+  // Nothing to read from a positionless stream that only writes.
+  class WriteOnly : public TStream {};
+  EXPECT_FALSE(WriteFile(Ref<Object>(New<WriteOnly>())));
+
   EXPECT_FALSE(ReadFile(S(dir / "missing")));
   EXPECT_FALSE(OpenFile(S(dir.Path()), true, false));
   Ref<TStream> w = WriteFile(S(dir / "w"));

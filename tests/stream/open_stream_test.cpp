@@ -13,6 +13,7 @@
 
 using namespace tazmix;
 using namespace tazmix::testing;
+using namespace std::string_literals;
 
 namespace {
 
@@ -108,7 +109,7 @@ TEST(OpenStream, AStreamComesBackWrappedAndClosingTheWrapperOnlyDetaches) {
 }
 
 TEST(OpenStream, WrapperReachesTheInnerStreamForEveryOperation) {
-  auto pipe = New<PipeStream>(std::string("\x01\0\0\0\0\0\0\0" "abc\x02\0\0\0", 15), 2);
+  auto pipe = New<PipeStream>("\x01\0\0\0\0\0\0\0" "abc\x02\0\0\0"s, 2);
   auto wrapper = TStreamStream::Create(pipe);
   EXPECT_EQ(wrapper->ReadLong(), 1);
   EXPECT_EQ(wrapper->ReadString(3), String("abc"));

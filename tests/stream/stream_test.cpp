@@ -9,6 +9,7 @@
 
 using namespace tazmix;
 using namespace tazmix::testing;
+using namespace std::string_literals;
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST(Stream, ReadBytesGathersPiecemealReads) {
 }
 
 TEST(Stream, LinesEndAtLfOrNulAndDropEveryCr) {
-  PipeStream s(std::string("a\r\nb\nx\ry\nfirst\0second\nlast", 28));
+  PipeStream s("a\r\nb\nx\ry\nfirst\0second\nlast"s);
   EXPECT_EQ(s.ReadLine(), String("a"));
   EXPECT_EQ(s.ReadLine(), String("b"));
   EXPECT_EQ(s.ReadLine(), String("xy"));

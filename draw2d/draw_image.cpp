@@ -1,0 +1,86 @@
+#include "draw2d/draw_image.h"
+
+#include <cmath>
+
+#include "draw2d/draw_state.h"
+#include "draw2d/vex2d_graphics.h"
+
+namespace tazmix {
+
+namespace {
+
+// The frame to draw, or Null when there is nothing to draw.
+Ref<TImageFrame> FrameOf(const Ref<TImage>& image, int32_t frame) {
+  return image ? image->Frame(frame) : nullptr;
+}
+
+// The start of the first tile along one axis: the one integer in
+// [view - size + 1, view] congruent to floor(pos) modulo size. Doubles hold
+// every Int exactly, so no integer can overflow here.
+double FirstTile(double pos, double view, double size) {
+  double m = std::fmod(view - std::floor(pos), size);
+  if (m < 0) m += size;
+  return view - m;
+}
+
+}  // namespace
+
+void DrawImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
+  Ref<TImageFrame> f = FrameOf(image, frame);
+  if (!f) return;
+  const TVex2DGraphics& g = CurrentGraphics();
+  const auto w = static_cast<float>(image->width);
+  const auto h = static_cast<float>(image->height);
+  const float hx = image->handle_x;
+  const float hy = image->handle_y;
+  f->Draw(-hx, -hy, -hx + w, -hy + h, x + g.origin_x, y + g.origin_y, 0, 0, w, h);
+}
+
+void DrawImageRect(const Ref<TImage>& image, float x, float y, float width, float height, int32_t frame) {
+  Ref<TImageFrame> f = FrameOf(image, frame);
+  if (!f) return;
+  const TVex2DGraphics& g = CurrentGraphics();
+  const float hx = image->handle_x;
+  const float hy = image->handle_y;
+  f->Draw(-hx, -hy, -hx + width, -hy + height, x + g.origin_x, y + g.origin_y, 0, 0,
+          static_cast<float>(image->width), static_cast<float>(image->height));
+}
+
+void DrawSubImageRect(const Ref<TImage>& image, float x, float y, float width, float height, float sx,
+                      float sy, float sw, float sh, float hx, float hy, int32_t frame) {
+  Ref<TImageFrame> f = FrameOf(image, frame);
+  if (!f) return;
+  const TVex2DGraphics& g = CurrentGraphics();
+  const float x0 = -hx * width / sw;
+  const float y0 = -hy * height / sh;
+  f->Draw(x0, y0, x0 + width, y0 + height, x + g.origin_x, y + g.origin_y, sx, sy, sw, sh);
+}
+
+void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
+  Ref<TImageFrame> f = FrameOf(image, frame);
+  if (!f) return;
+  const TVex2DGraphics& g = CurrentGraphics();
+  const double w = image->width;
+  const double h = image->height;
+  const double fx = static_cast<double>(x) + g.origin_x - image->handle_x;
+  const double fy = static_cast<double>(y) + g.origin_y - image->handle_y;
+  // An empty image would never step across the viewport, and a position that
+  // is not a number has no tile grid.
+  if (w <= 0 || h <= 0 || !std::isfinite(fx) || !std::isfinite(fy)) return;
+  CurrentDriver().SetTransform(1, 0, 0, 1);
+  const auto fracx = static_cast<float>(fx - std::floor(fx));
+  const auto fracy = static_cast<float>(fy - std::floor(fy));
+  const double right = static_cast<double>(g.viewport_x) + g.viewport_w;
+  const double bottom = static_cast<double>(g.viewport_y) + g.viewport_h;
+  const double sx0 = FirstTile(fx, g.viewport_x, w);
+  const auto fw = static_cast<float>(w);
+  const auto fh = static_cast<float>(h);
+  for (double ty = FirstTile(fy, g.viewport_y, h); ty < bottom; ty += h) {
+    for (double tx = sx0; tx < right; tx += w) {
+      f->Draw(0, 0, fw, fh, static_cast<float>(tx) + fracx, static_cast<float>(ty) + fracy, 0, 0, fw, fh);
+    }
+  }
+  UpdateTransform();
+}
+
+}  // namespace tazmix

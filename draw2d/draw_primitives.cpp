@@ -1,0 +1,53 @@
+#include "draw2d/draw_primitives.h"
+
+#include "draw2d/vex2d_graphics.h"
+
+namespace tazmix {
+
+void Cls() { CurrentDriver().Cls(); }
+
+void Plot(float x, float y) {
+  const TVex2DGraphics& g = CurrentGraphics();
+  CurrentDriver().Plot(x + g.origin_x, y + g.origin_y);
+}
+
+void DrawLine(float x0, float y0, float x1, float y1, int32_t last_pixel) {
+  const TVex2DGraphics& g = CurrentGraphics();
+  TVex2DDriver& driver = CurrentDriver();
+  const float dx = g.handle_x + x1 - x0;
+  const float dy = g.handle_y + y1 - y0;
+  const float tx = x0 + g.origin_x;
+  const float ty = y0 + g.origin_y;
+  driver.DrawLine(g.handle_x, g.handle_y, dx, dy, tx, ty);
+  if (last_pixel) {
+    driver.Plot(dx * g.tform_ix + dy * g.tform_iy + tx, dx * g.tform_jx + dy * g.tform_jy + ty);
+  }
+}
+
+void DrawRect(float x, float y, float width, float height) {
+  const TVex2DGraphics& g = CurrentGraphics();
+  CurrentDriver().DrawRect(g.handle_x, g.handle_y, g.handle_x + width, g.handle_y + height, x + g.origin_x,
+                           y + g.origin_y);
+}
+
+void DrawOval(float x, float y, float width, float height) {
+  const TVex2DGraphics& g = CurrentGraphics();
+  CurrentDriver().DrawOval(g.handle_x, g.handle_y, g.handle_x + width, g.handle_y + height, x + g.origin_x,
+                           y + g.origin_y);
+}
+
+void DrawPoly(const std::vector<float>& xy) {
+  const TVex2DGraphics& g = CurrentGraphics();
+  CurrentDriver().DrawPoly(xy, g.handle_x, g.handle_y, g.origin_x, g.origin_y);
+}
+
+void DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y) {
+  if (!pixmap) return;
+  CurrentDriver().DrawPixmap(pixmap, x, y);
+}
+
+Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
+  return CurrentDriver().GrabPixmap(x, y, width, height);
+}
+
+}  // namespace tazmix

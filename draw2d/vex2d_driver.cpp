@@ -1,0 +1,36 @@
+#include "draw2d/vex2d_driver.h"
+
+#include "runtime/exception.h"
+
+namespace tazmix {
+
+namespace {
+Ref<TVex2DDriver>& CurrentDriverRef() {
+  static Ref<TVex2DDriver> driver;
+  return driver;
+}
+}  // namespace
+
+Ref<TImageFrame> TVex2DDriver::CreateFrameFromPixmap(const Ref<TPixmap>&, int32_t) { ThrowNullMethod(); }
+void TVex2DDriver::SetBlend(int32_t) { ThrowNullMethod(); }
+void TVex2DDriver::SetAlpha(float) { ThrowNullMethod(); }
+void TVex2DDriver::SetColor(int32_t, int32_t, int32_t) { ThrowNullMethod(); }
+void TVex2DDriver::SetClsColor(int32_t, int32_t, int32_t) { ThrowNullMethod(); }
+void TVex2DDriver::SetViewport(int32_t, int32_t, int32_t, int32_t) { ThrowNullMethod(); }
+void TVex2DDriver::SetTransform(float, float, float, float) { ThrowNullMethod(); }
+void TVex2DDriver::SetLineWidth(float) { ThrowNullMethod(); }
+void TVex2DDriver::Cls() { ThrowNullMethod(); }
+void TVex2DDriver::Plot(float, float) { ThrowNullMethod(); }
+void TVex2DDriver::DrawLine(float, float, float, float, float, float) { ThrowNullMethod(); }
+void TVex2DDriver::DrawRect(float, float, float, float, float, float) { ThrowNullMethod(); }
+void TVex2DDriver::DrawOval(float, float, float, float, float, float) { ThrowNullMethod(); }
+void TVex2DDriver::DrawPoly(const std::vector<float>&, float, float, float, float) { ThrowNullMethod(); }
+void TVex2DDriver::DrawPixmap(const Ref<TPixmap>&, int32_t, int32_t) { ThrowNullMethod(); }
+Ref<TPixmap> TVex2DDriver::GrabPixmap(int32_t, int32_t, int32_t, int32_t) { ThrowNullMethod(); }
+void TVex2DDriver::SetResolution(float, float) { ThrowNullMethod(); }
+
+TVex2DDriver* CurrentVex2DDriver() { return CurrentDriverRef().get(); }
+
+void SetCurrentVex2DDriver(const Ref<TVex2DDriver>& driver) { CurrentDriverRef() = driver; }
+
+}  // namespace tazmix

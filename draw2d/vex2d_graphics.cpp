@@ -1,0 +1,108 @@
+#include "draw2d/vex2d_graphics.h"
+
+#include "draw2d/draw_primitives.h"
+#include "draw2d/draw_state.h"
+#include "draw2d/virtual_resolution.h"
+#include "graphics/graphics.h"
+#include "runtime/exception.h"
+
+namespace tazmix {
+
+namespace {
+
+Ref<TVex2DGraphics>& CurrentRef() {
+  static Ref<TVex2DGraphics> current;
+  return current;
+}
+
+Ref<TImageFont>& DefaultFontRef() {
+  static Ref<TImageFont> font;
+  return font;
+}
+
+}  // namespace
+
+TVex2DDriver* TVex2DGraphics::Driver() { return _driver.get(); }
+
+void TVex2DGraphics::GetSettings(int32_t& width, int32_t& height, int32_t& depth, int32_t& hertz,
+                                 int32_t& flags) {
+  if (!_graphics) {
+    width = height = depth = hertz = flags = 0;
+    return;
+  }
+  _graphics->GetSettings(width, height, depth, hertz, flags);
+}
+
+void TVex2DGraphics::Close() {
+  if (!_graphics) return;
+  _graphics->Close();
+  _graphics = nullptr;
+  _driver = nullptr;
+}
+
+void TVex2DGraphics::Validate() {
+  SetVirtualResolution(vres_width, vres_height);
+  SetBlend(blend_mode);
+  SetColor(color_red, color_green, color_blue);
+  SetAlpha(color_alpha);
+  SetClsColor(clscolor_red, clscolor_green, clscolor_blue);
+  SetLineWidth(line_width);
+  SetRotation(tform_rot);
+  SetScale(tform_scale_x, tform_scale_y);
+  SetViewport(viewport_x, viewport_y, viewport_w, viewport_h);
+  SetOrigin(origin_x, origin_y);
+  SetHandle(-handle_x, -handle_y);
+  SetImageFont(image_font);
+}
+
+void TVex2DGraphics::MakeCurrent() {
+  CurrentRef() = Ref<TVex2DGraphics>(this);
+  SetCurrentVex2DDriver(_driver);
+  Validate();
+  if (_setup == 0) {
+    // Both buffers of a double-buffered display start clear.
+    Cls();
+    Flip(0);
+    Cls();
+    Flip(0);
+    _setup = 1;
+  }
+}
+
+void TVex2DGraphics::ClearCurrent() {
+  CurrentRef() = nullptr;
+  SetCurrentVex2DDriver(nullptr);
+}
+
+TVex2DGraphics* TVex2DGraphics::Current() { return CurrentRef().get(); }
+
+Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const Ref<TVex2DDriver>& driver) {
+  int32_t width = 0, height = 0, depth = 0, hertz = 0, flags = 0;
+  graphics->GetSettings(width, height, depth, hertz, flags);
+  if (!DefaultFontRef()) DefaultFontRef() = TImageFont::CreateDefault();
+  auto g = New<TVex2DGraphics>();
+  g->viewport_w = width;
+  g->viewport_h = height;
+  g->image_font = DefaultFontRef();
+  g->vres_width = static_cast<float>(width);
+  g->vres_height = static_cast<float>(height);
+  g->_graphics = graphics;
+  g->_driver = driver;
+  return g;
+}
+
+TImageFont* DefaultImageFont() { return DefaultFontRef().get(); }
+
+TVex2DGraphics& CurrentGraphics() {
+  TVex2DGraphics* g = CurrentRef().get();
+  if (!g) ThrowNullObject();
+  return *g;
+}
+
+TVex2DDriver& CurrentDriver() {
+  TVex2DDriver* d = CurrentVex2DDriver();
+  if (!d) ThrowNullObject();
+  return *d;
+}
+
+}  // namespace tazmix

@@ -1,0 +1,332 @@
+// The native GL layer on SDL2: every context is an SDL_GLContext on an
+// SDL_Window; the hidden shared context's objects are visible in every
+// context made after it.
+#include "glback/platform/gl_native.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "glback/gl_pixel_format.h"
+#include "glback/gl_swap_interval.h"
+#include "glback/platform/gl_video.h"
+#include "glback/window_placement.h"
+#include "runtime/exception.h"
+
+namespace tazmix {
+
+namespace {
+
+struct NativeContext {
+  int32_t kind = GL_CONTEXT_SHARED;
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t depth = 0;
+  int32_t hertz = 0;
+  int32_t flags = 0;
+  SDL_Window* window = nullptr;
+  // Our own windows, and our wrappers of the window system's windows (which
+  // SDL never destroys underneath), go when the context does.
+  bool destroys_window = false;
+  SDL_GLContext context = nullptr;
+  // Full screen: the display mode matched the requested refresh rate too.
+  bool mode_with_rate = false;
+};
+
+std::map<int32_t, std::unique_ptr<NativeContext>> contexts;
+int32_t next_handle = 1;
+NativeContext* current = nullptr;
+std::unique_ptr<NativeContext> shared;
+// The full-screen window that holds a changed display mode while focused.
+SDL_Window* mode_owner = nullptr;
+RememberedSwapInterval flip_interval;
+
+NativeContext* Find(int32_t handle) {
+  const auto it = contexts.find(handle);
+  return it == contexts.end() ? nullptr : it->second.get();
+}
+
+NativeContext* FindFullScreen(SDL_Window* window) {
+  for (auto& [handle, rec] : contexts) {
+    if (rec->window == window && rec->kind == GL_CONTEXT_FULLSCREEN) return rec.get();
+  }
+  return nullptr;
+}
+
+int32_t Register(std::unique_ptr<NativeContext> rec) {
+  while (next_handle <= 0 || contexts.count(next_handle) != 0) {
+    next_handle = next_handle <= 0 ? 1 : next_handle + 1;
+  }
+  const int32_t handle = next_handle++;
+  contexts.emplace(handle, std::move(rec));
+  return handle;
+}
+
+void ApplyPixelFormat(const GLPixelFormatRequest& r) {
+  SDL_GL_ResetAttributes();
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, r.double_buffer ? 1 : 0);
+  SDL_GL_SetAttribute(SDL_GL_RED_SIZE, r.color_bits);
+  SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, r.color_bits);
+  SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, r.color_bits);
+  SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, r.alpha_bits);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, r.depth_bits);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, r.stencil_bits);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, r.accum_bits);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, r.accum_bits);
+  SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, r.accum_bits);
+  // The back end draws with the fixed-function pipeline of GL 1.x.
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 1);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+}
+
+// SDL makes a new context current; the layer's own idea of the current
+// context is put back afterwards.
+void RestoreCurrent() {
+  if (current) {
+    SDL_GL_MakeCurrent(current->window, current->context);
+  } else {
+    SDL_GL_MakeCurrent(nullptr, nullptr);
+  }
+}
+
+SDL_GLContext MakeContext(SDL_Window* window) {
+  if (shared) {
+    SDL_GL_MakeCurrent(shared->window, shared->context);
+    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
+  }
+  SDL_GLContext context = SDL_GL_CreateContext(window);
+  SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
+  RestoreCurrent();
+  return context;
+}
+
+void ReadClientSize(NativeContext& rec) {
+  int w = 0, h = 0;
+  SDL_GL_GetDrawableSize(rec.window, &w, &h);
+  rec.width = w;
+  rec.height = h;
+}
+
+// The focus rules of a full-screen window. SDL itself changes the display
+// mode when the window is shown or regains focus and restores the desktop's
+// mode (minimising the window) when it loses focus; what is left here is the
+// swap interval that goes with the mode. These changes leave the interval
+// remembered by flips alone.
+int SDLCALL WatchFocus(void*, SDL_Event* event) {
+  // Window events are raised by the main thread's event pump, the only
+  // thread that touches the context list.
+  if (event->type != SDL_WINDOWEVENT) return 1;
+  SDL_Window* window = SDL_GetWindowFromID(event->window.windowID);
+  const NativeContext* rec = window ? FindFullScreen(window) : nullptr;
+  if (!rec) return 1;
+  if (event->window.event == SDL_WINDOWEVENT_FOCUS_GAINED && mode_owner != window) {
+    mode_owner = window;
+    SDL_GL_SetSwapInterval(rec->mode_with_rate ? 1 : 0);
+  } else if (event->window.event == SDL_WINDOWEVENT_FOCUS_LOST && mode_owner == window) {
+    mode_owner = nullptr;
+    SDL_GL_SetSwapInterval(0);
+  }
+  return 1;
+}
+
+bool BringUp() {
+  static bool watching = false;
+  if (!EnsureGLVideo()) return false;
+  if (!watching) {
+    SDL_AddEventWatch(WatchFocus, nullptr);
+    watching = true;
+  }
+  return true;
+}
+
+[[noreturn]] void FailDisplayMode() { Throw(String("GLGraphicsDriver failed to set display mode")); }
+
+}  // namespace
+
+int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t hertz,
+                       int32_t flags, const String& title) {
+  if (width <= 0 || height <= 0) return 0;
+  if (!BringUp()) return 0;
+
+  SDL_DisplayMode mode{};
+  bool with_rate = false;
+  if (depth != 0) {
+    const FullScreenModeChoice choice =
+        ChooseFullScreenMode(ListDisplayModes(), width, height, depth, hertz);
+    if (choice.index < 0 || SDL_GetDisplayMode(0, choice.index, &mode) != 0) FailDisplayMode();
+    with_rate = choice.with_rate;
+  }
+
+  ApplyPixelFormat(PixelFormatRequestFromFlags(flags));
+  Uint32 window_flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+  WindowPosition pos;
+  if (depth == 0) {
+    SDL_Rect desktop{0, 0, 0, 0};
+    SDL_GetDisplayBounds(0, &desktop);
+    pos = CentredWindowPosition(desktop.x + desktop.w, desktop.y + desktop.h, width, height);
+  } else {
+    window_flags |= SDL_WINDOW_BORDERLESS;
+  }
+  const std::string caption = title.ToUTF8String();
+  SDL_Window* window =
+      SDL_CreateWindow(caption.c_str(), pos.left, pos.top, width, height, window_flags);
+  if (!window) return 0;
+
+  if (depth != 0) {
+    // The mode is taken when the window shows and whenever it regains focus.
+    if (SDL_SetWindowDisplayMode(window, &mode) != 0 ||
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
+      SDL_DestroyWindow(window);
+      FailDisplayMode();
+    }
+  }
+
+  SDL_GLContext context = MakeContext(window);
+  if (!context) {
+    SDL_DestroyWindow(window);
+    return 0;
+  }
+
+  auto rec = std::make_unique<NativeContext>();
+  rec->kind = depth == 0 ? GL_CONTEXT_WINDOWED : GL_CONTEXT_FULLSCREEN;
+  rec->depth = depth;
+  rec->hertz = hertz;
+  rec->flags = flags;
+  rec->window = window;
+  rec->destroys_window = true;
+  rec->context = context;
+  rec->mode_with_rate = with_rate;
+  ReadClientSize(*rec);
+  const int32_t handle = Register(std::move(rec));
+  SDL_ShowWindow(window);
+  return handle;
+}
+
+int32_t GLNativeAttach(int32_t widget, int32_t flags) {
+  if (widget == 0 || !BringUp()) return 0;
+  SDL_Window* window = SDL_GetWindowFromID(static_cast<Uint32>(widget));
+  bool wrapper = false;
+  if (!window) {
+    // A window of the window system itself; SDL wraps it without taking it.
+    SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
+    window = SDL_CreateWindowFrom(
+        reinterpret_cast<void*>(static_cast<uintptr_t>(static_cast<uint32_t>(widget))));
+    if (!window) return 0;
+    wrapper = true;
+  }
+  auto drop = [&] {
+    if (wrapper) SDL_DestroyWindow(window);
+    return 0;
+  };
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0) return drop();
+
+  ApplyPixelFormat(PixelFormatRequestFromFlags(flags));
+  SDL_GLContext context = MakeContext(window);
+  if (!context) return drop();
+
+  auto rec = std::make_unique<NativeContext>();
+  rec->kind = GL_CONTEXT_ATTACHED;
+  rec->flags = flags;
+  rec->window = window;
+  rec->destroys_window = wrapper;
+  rec->context = context;
+  ReadClientSize(*rec);
+  return Register(std::move(rec));
+}
+
+void GLNativeShareContexts() {
+  if (shared) return;
+  SDL_Window* window = nullptr;
+  SDL_GLContext context = nullptr;
+  if (BringUp()) {
+    ApplyPixelFormat(PixelFormatRequestFromFlags(0));
+    window = SDL_CreateWindow("", 0, 0, 1, 1,
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+    if (window) {
+      context = SDL_GL_CreateContext(window);
+      RestoreCurrent();
+    }
+  }
+  if (!context) {
+    // Without it textures cannot outlive a context; nothing sensible can go on.
+    std::fprintf(stderr, "GLGraphicsDriver failed to create the shared GL context: %s\n",
+                 SDL_GetError());
+    std::fflush(stderr);
+    std::exit(-1);
+  }
+  shared = std::make_unique<NativeContext>();
+  shared->kind = GL_CONTEXT_SHARED;
+  shared->width = 1;
+  shared->height = 1;
+  shared->window = window;
+  shared->destroys_window = true;
+  shared->context = context;
+}
+
+GLNativeSettings GLNativeQuerySettings(int32_t handle) {
+  NativeContext* rec = Find(handle);
+  if (!rec) return {};
+  if (rec->kind == GL_CONTEXT_ATTACHED) ReadClientSize(*rec);
+  return {rec->width, rec->height, rec->depth, rec->hertz, rec->flags};
+}
+
+void GLNativeMakeCurrent(int32_t handle) {
+  NativeContext* rec = Find(handle);
+  if (rec == current) return;
+  current = rec;
+  RestoreCurrent();
+}
+
+int32_t GLNativeCurrent() {
+  for (const auto& [handle, rec] : contexts) {
+    if (rec.get() == current) return handle;
+  }
+  return 0;
+}
+
+void GLNativeClose(int32_t handle) {
+  NativeContext* rec = Find(handle);
+  if (!rec) return;
+  if (rec->destroys_window) {
+    // Contexts attached to a window that is about to go would be left
+    // drawing into freed memory; they go first.
+    std::vector<int32_t> riders;
+    for (const auto& [other, other_rec] : contexts) {
+      if (other != handle && other_rec->window == rec->window) riders.push_back(other);
+    }
+    for (const int32_t other : riders) GLNativeClose(other);
+  }
+  if (rec == current) GLNativeMakeCurrent(0);
+  SDL_GL_DeleteContext(rec->context);
+  if (rec->destroys_window) {
+    if (mode_owner == rec->window) mode_owner = nullptr;
+    SDL_DestroyWindow(rec->window);
+  }
+  contexts.erase(handle);
+}
+
+void GLNativeFlip(int32_t sync) {
+  if (!current) return;
+  const int32_t interval = flip_interval.Change(sync);
+  if (interval >= 0) SDL_GL_SetSwapInterval(interval);
+  SDL_GL_SwapWindow(current->window);
+}
+
+std::vector<DisplayModeRecord> GLNativeDisplayModes() {
+  if (!BringUp()) return {};
+  return ListDisplayModes();
+}
+
+int32_t GLNativeWidget(int32_t handle) {
+  const NativeContext* rec = Find(handle);
+  return rec ? static_cast<int32_t>(SDL_GetWindowID(rec->window)) : 0;
+}
+
+}  // namespace tazmix

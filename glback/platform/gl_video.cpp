@@ -1,0 +1,54 @@
+#include "glback/platform/gl_video.h"
+
+#include <cstdlib>
+
+namespace tazmix {
+
+namespace {
+// The window-system class of every graphics window.
+constexpr const char* kWindowClass = "Tazmix GLGraphics";
+bool video_up = false;
+}  // namespace
+
+bool EnsureGLVideo() {
+  if (video_up) return true;
+  // X11 takes the class name when the video subsystem starts (older SDL reads
+  // only the environment), so both must be in place before it does.
+  SDL_SetHint("SDL_VIDEO_X11_WMCLASS", kWindowClass);
+  setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
+  // A full-screen window gives the desktop its mode back when it loses focus.
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // SDL unloads the GL library with the last GL window and loads it again
+  // with the next; held here, it stays for the life of the process.
+  if (SDL_GL_LoadLibrary(nullptr) != 0) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
+  video_up = true;
+  return true;
+}
+
+int32_t DisplayModeDepth(Uint32 format) {
+  if (format == SDL_PIXELFORMAT_UNKNOWN) return 0;
+  if (SDL_ISPIXELFORMAT_INDEXED(format)) return SDL_BITSPERPIXEL(format);
+  const int32_t bytes = SDL_BYTESPERPIXEL(format);
+  return bytes >= 2 ? bytes * 8 : SDL_BITSPERPIXEL(format);
+}
+
+std::vector<DisplayModeRecord> ListDisplayModes() {
+  std::vector<DisplayModeRecord> modes;
+  if (!EnsureGLVideo()) return modes;
+  const int count = SDL_GetNumDisplayModes(0);
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode m{};
+    if (SDL_GetDisplayMode(0, i, &m) != 0) {
+      modes.push_back({});
+      continue;
+    }
+    modes.push_back({m.w, m.h, DisplayModeDepth(m.format), m.refresh_rate});
+  }
+  return modes;
+}
+
+}  // namespace tazmix

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "data/builtin_fonts.h"
+#include "tests/draw2d/recording_driver.h"
+
+using namespace tazmix;
+using namespace tazmix::testing;
+
+namespace {
+
+using ImageFonts = Draw2DTest;
+
+TEST_F(ImageFonts, DefaultFontMetrics) {
+  auto font = TImageFont::CreateDefault();
+  EXPECT_EQ(font->_src_font, nullptr);
+  EXPECT_EQ(font->Style(), 0);
+  EXPECT_EQ(font->Height(), 16);
+  EXPECT_EQ(font->CountGlyphs(), 96);
+  EXPECT_EQ(font->CharToGlyph(' '), 0);
+  EXPECT_EQ(font->CharToGlyph('A'), 33);
+  EXPECT_EQ(font->CharToGlyph(127), 95);
+  EXPECT_EQ(font->CharToGlyph(31), -1);
+  EXPECT_EQ(font->CharToGlyph(128), -1);
+  EXPECT_EQ(font->CharToGlyph(u'ä'), -1);
+  EXPECT_EQ(font->LoadGlyph(96), nullptr);
+  EXPECT_EQ(font->LoadGlyph(-1), nullptr);
+  for (int32_t g = 0; g < 96; ++g) {
+    auto glyph = font->LoadGlyph(g);
+    ASSERT_TRUE(glyph);
+    EXPECT_EQ(glyph->Advance(), 8.0f);
+    int32_t x, y, w, h;
+    glyph->GetRect(x, y, w, h);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 0);
+    EXPECT_EQ(w, 8);
+    EXPECT_EQ(h, 16);
+    auto image = Cast<TImage>(glyph->Pixels());
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->flags, 0);  // unfiltered, unmasked
+    EXPECT_EQ(image->width, 8);
+    EXPECT_EQ(image->height, 16);
+  }
+}
+
+TEST_F(ImageFonts, DefaultGlyphsLightExactlyTheBitsOfTheEmbeddedFile) {
+  auto font = TImageFont::CreateDefault();
+  const uint8_t* bits = EmbeddedFileData("tazmofont.bin");
+  ASSERT_NE(bits, nullptr);
+  EXPECT_EQ(EmbeddedFileLength("tazmofont.bin"), 1536);
+  for (int32_t g = 0; g < 96; ++g) {
+    auto pixmap = font->LoadGlyph(g)->_image->Lock(0, 1, 0);
+    for (int32_t row = 0; row < 16; ++row) {
+      for (int32_t k = 0; k < 8; ++k) {
+        const bool ink = (bits[row * 96 + g] >> k) & 1;
+        ASSERT_EQ(pixmap->ReadPixel(k, row), ink ? int32_t(0xFFFFFFFF) : 0) << "glyph " << g << " row " << row;
+      }
+    }
+  }
+  // The letter A of the example: row 2 is 7C, columns 2 to 6 lit.
+  auto a = font->LoadGlyph(33)->_image->Lock(0, 1, 0);
+  EXPECT_EQ(a->ReadPixel(1, 2), 0);
+  EXPECT_EQ(a->ReadPixel(2, 2), int32_t(0xFFFFFFFF));
+  EXPECT_EQ(a->ReadPixel(6, 2), int32_t(0xFFFFFFFF));
+  EXPECT_EQ(a->ReadPixel(7, 2), 0);
+}
+
+TEST_F(ImageFonts, TextWidthAndHeight) {
+  EXPECT_EQ(TextWidth(""), 0);
+  EXPECT_EQ(TextWidth("Hello"), 40);
+  EXPECT_EQ(TextWidth(u"Hä\x1F!"), 16);  // unmapped characters add nothing
+  EXPECT_EQ(TextHeight(), 16);
+  EXPECT_EQ(TextHeight("ignored"), 16);
+}
+
+TEST_F(ImageFonts, TextIsDrawnGlyphByGlyphAlongThePen) {
+  SetOrigin(1, 2);
+  DrawText(u"A ä\tB", 10, 20);
+  // The space is drawn too (transparent); the unmapped characters are skipped
+  // without moving the pen.
+  const auto draws = Log().Named("Frame.Draw");
+  ASSERT_EQ(draws.size(), 3u);
+  EXPECT_EQ(draws[0].Text(), "Frame.Draw 0 0 8 16 11 22 0 0 8 16");
+  EXPECT_EQ(draws[1].Text(), "Frame.Draw 0 0 8 16 19 22 0 0 8 16");
+  EXPECT_EQ(draws[2].Text(), "Frame.Draw 0 0 8 16 27 22 0 0 8 16");
+}
+
+TEST_F(ImageFonts, TheMatrixSpacesTheGlyphsAndPlacesTheHandle) {
+  SetScale(2, 1);
+  SetHandle(4, 3);
+  Log().Clear();
+  DrawText("AB", 100, 50);
+  // Start: x + handle_x * ix + handle_y * iy = 100 - 4 * 2, y - 3.
+  const auto draws = Log().Named("Frame.Draw");
+  ASSERT_EQ(draws.size(), 2u);
+  EXPECT_EQ(draws[0].args[4], 92);
+  EXPECT_EQ(draws[0].args[5], 47);
+  EXPECT_EQ(draws[1].args[4], 108);
+  EXPECT_EQ(draws[1].args[5], 47);
+}
+
+TEST_F(ImageFonts, GlyphFramesAreMadeOncePerGraphicsSequence) {
+  DrawText("AAA", 0, 0);
+  EXPECT_EQ(Log().Named("CreateFrame").size(), 1u);
+  EXPECT_EQ(Log().Named("CreateFrame")[0].Text(), "CreateFrame 8 16 0");
+  SetGraphicsDriver(driver, GRAPHICS_BACK_BUFFER);
+  SetGraphics(graphics);
+  Log().Clear();
+  DrawText("AA", 0, 0);
+  EXPECT_EQ(Log().Named("CreateFrame").size(), 1u);
+  EXPECT_EQ(Log().Named("Frame.Draw").size(), 2u);
+}
+
+}  // namespace
