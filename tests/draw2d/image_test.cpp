@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "pixmap/png_loader.h"
 #include "tests/draw2d/recording_driver.h"
 
 using namespace tazmix;
@@ -122,6 +123,26 @@ TEST_F(Images, PicturesThatCannotBeLoadedGiveNull) {
   EXPECT_EQ(LoadImage(String("no-such-picture.png")), nullptr);
   EXPECT_EQ(LoadAnimImage(String("no-such-picture.png"), 8, 8, 0, 1), nullptr);
   EXPECT_EQ(LoadImage(String(TAZMIX_TEST_DATA_DIR "/png/not-there.png")), nullptr);
+}
+
+TEST_F(Images, PngPicturesLoadWithTheirOwnAlphaOrTheMask) {
+  InitPNGLoader();
+  // basn2c08: 32x32 RGB; basn6a08: 32x32 RGBA.
+  auto rgb = LoadImage(TAZMIX_TEST_DATA_DIR "/png/pngsuite/basn2c08.png", IMAGE_MASKED);
+  ASSERT_TRUE(rgb);
+  EXPECT_EQ(rgb->width, 32);
+  EXPECT_EQ(rgb->Lock(0, 1, 0)->format, FORMAT_RGBA32);
+  auto rgba = LoadImage(TAZMIX_TEST_DATA_DIR "/png/pngsuite/basn6a08.png", IMAGE_MASKED);
+  ASSERT_TRUE(rgba);
+  auto direct = LoadPixmapPNG(TAZMIX_TEST_DATA_DIR "/png/pngsuite/basn6a08.png");
+  auto stored = rgba->Lock(0, 1, 0);
+  for (int32_t y = 0; y < 32; ++y) {
+    for (int32_t x = 0; x < 32; ++x) ASSERT_EQ(stored->ReadPixel(x, y), direct->ReadPixel(x, y));
+  }
+  auto sheet = LoadAnimImage(TAZMIX_TEST_DATA_DIR "/png/pngsuite/basn6a08.png", 16, 8, 2, 6);
+  ASSERT_TRUE(sheet);
+  // Frame 5 is cell 7, the lower right one of the 2 x 4 cells.
+  EXPECT_EQ(sheet->Lock(5, 1, 0)->ReadPixel(15, 7), direct->ReadPixel(31, 31));
 }
 
 TEST_F(Images, LoadingUsesTheAutomaticFlagsMaskColourAndMidHandle) {

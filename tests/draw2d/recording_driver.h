@@ -82,7 +82,7 @@ class StubGraphics : public TGraphics {
 
 class RecordingFrame : public TImageFrame {
  public:
-  RecordingFrame(CallLog* log, Ref<TPixmap> pixmap, int32_t flags) : log_(log), pixmap(std::move(pixmap)), flags(flags) {}
+  RecordingFrame(CallLog* log, Ref<TPixmap> pixmap, int32_t flags) : pixmap(std::move(pixmap)), flags(flags), log_(log) {}
   void Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx, float sy, float sw, float sh) override {
     log_->Add("Frame.Draw", {x0, y0, x1, y1, tx, ty, sx, sy, sw, sh});
   }
