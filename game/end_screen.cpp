@@ -17,6 +17,8 @@ using namespace tazmix;
 
 namespace vindra {
 
+int32_t EndBonus = 0;
+
 String EndHeadline() {
   if (EndState == END_ALL_USED && SkipCount != 0) return u"SPIEL ABGESCHLOSSEN - EINIGE WÖRTER ÜBERSPRUNGEN";
   if (EndState == END_ALL_USED) return u"SPIEL ABGESCHLOSSEN - ALLE WÖRTER GEFUNDEN";
@@ -44,6 +46,7 @@ std::vector<EndScreenLine> EndScreenLines(int32_t seconds, int32_t bonus) {
 void ShowEndScreen(int32_t endTime) {
   const Ref<TTimer> seconds = CreateTimer(1);
   const int32_t bonus = TimeBonus(endTime, GameMilliSecs());
+  EndBonus = bonus;
   SetColor(255, 255, 255);
   for (;;) {
     SetActiveScreen(Screen::End);

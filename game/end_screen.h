@@ -9,6 +9,9 @@
 
 namespace vindra {
 
+// The time bonus of the end screen on show (or shown last).
+extern int32_t EndBonus;
+
 struct EndScreenLine {
   int32_t y;
   tazmix::String text;
