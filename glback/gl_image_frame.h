@@ -1,0 +1,43 @@
+// The OpenGL form of one image frame: a power-of-two RGBA texture holding the
+// frame's pixels, and the factors that turn pixel coordinates of the frame
+// into texture coordinates.
+//
+// A frame belongs to the GraphicsSeq it was made under. Releasing it deletes
+// its texture only while that GraphicsSeq is still current; under a later one
+// the texture died with its context, and images make new frames.
+#pragma once
+
+#include <cstdint>
+
+#include "draw2d/image_frame.h"
+#include "pixmap/pixmap.h"
+#include "runtime/object.h"
+
+namespace tazmix {
+
+class TGLImageFrame : public TImageFrame {
+ public:
+  float u0 = 0;      // texture coordinates of the image inside the texture
+  float v0 = 0;
+  float u1 = 0;      // image width * uscale
+  float v1 = 0;      // image height * vscale
+  float uscale = 0;  // 1 / texture width
+  float vscale = 0;  // 1 / texture height
+  uint32_t name = 0;  // GL texture name
+  int32_t seq = 0;    // GraphicsSeq at construction; 0 once the texture is released
+
+  TGLImageFrame();
+  ~TGLImageFrame() override;
+
+  // One textured quad; the source rectangle is in pixels of the image.
+  void Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx, float sy,
+            float sw, float sh) override;
+
+  // A frame whose texture holds the pixmap (which is not changed), sampled
+  // linearly with IMAGE_FILTERED and carrying mipmaps with IMAGE_MIPMAPPED.
+  // A pixmap larger than GL can hold is shrunk to the largest size it takes.
+  // Null for a Null or empty pixmap and when no GL context is current.
+  static Ref<TGLImageFrame> CreateFromPixmap(const Ref<TPixmap>& pixmap, int32_t flags);
+};
+
+}  // namespace tazmix
