@@ -52,15 +52,17 @@ class WindowTest : public ::testing::Test {
     return Lit(shot, 10, 10, 80, 80) > 1000 && Lit(shot, w - 220, 20, 200, 200) > 5000;
   }
 
+  // One xdotool run: the server takes the move before the click. (No
+  // --sync: it waits for a move that never comes when the pointer is there
+  // already.)
   void Click(int x, int y) {
-    XDoTool(display_, {"mousemove", "--sync", std::to_string(geometry_.x + x), std::to_string(geometry_.y + y),
-                       "click", "1"});
+    XDoTool(display_,
+            {"mousemove", std::to_string(geometry_.x + x), std::to_string(geometry_.y + y), "click", "1"});
   }
   // Keys go to the window under the pointer: there is no window manager.
   void Key(const std::string& name) {
-    XDoTool(display_, {"mousemove", "--sync", std::to_string(geometry_.x + geometry_.width - 5),
-                       std::to_string(geometry_.y + geometry_.height - 5)});
-    XDoTool(display_, {"key", name});
+    XDoTool(display_, {"mousemove", std::to_string(geometry_.x + geometry_.width - 5),
+                       std::to_string(geometry_.y + geometry_.height - 5), "key", name});
   }
 
   Exit WaitForExit() { return game_->WaitForExit(15000); }
@@ -131,6 +133,20 @@ TEST_F(WindowTest, WindowOfNoSizeEndsWithMessage) {
   EXPECT_TRUE(exit.exited);
   EXPECT_EQ(exit.code, 255);
   EXPECT_EQ(game.Stderr(), "Can't open a window of 0 x 600! - EXIT");
+}
+
+// No display to open a window on: SDL's fallback to drawing offscreen, where
+// nobody sees the game, does not count as a window.
+TEST(NoDisplay, EndsWithMessage) {
+  tazmix::test::ChildOptions options;
+  options.environment = {"DISPLAY=:65000", "WAYLAND_DISPLAY=none", "SDL_VIDEODRIVER="};
+  const std::string program = std::string(TAZMIX_BIN_DIR) + "/vindra";
+  const auto result = tazmix::test::RunChild(program, {program}, options);
+  EXPECT_TRUE(result.exited);
+  EXPECT_EQ(result.exit_code, 255);
+  const std::string message = "Can't open a window of 800 x 600! - EXIT";
+  EXPECT_EQ(result.err.substr(result.err.size() - std::min(result.err.size(), message.size())), message)
+      << result.err;
 }
 
 }  // namespace

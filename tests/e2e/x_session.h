@@ -207,17 +207,19 @@ class Screenshot {
     };
     const uint32_t header = field(0), format = field(2), width = field(4), height = field(5);
     const uint32_t byte_order = field(7), bits = field(11), line = field(12), colours = field(19);
-    if (format != 2 || bits != 32 || width == 0 || width > 8192 || height > 8192) return;
+    // Xvfb stores depth 24 in 24 or 32 bits per pixel, by its pixmap formats.
+    if (format != 2 || (bits != 24 && bits != 32) || width == 0 || width > 8192 || height > 8192) return;
     const size_t start = size_t(header) + size_t(colours) * 12;
-    if (xwd.size() < start + size_t(line) * height) return;
+    const size_t step = bits / 8;
+    if (line < width * step || xwd.size() < start + size_t(line) * height) return;
     width_ = int(width);
     height_ = int(height);
     pixels_.resize(size_t(width) * height);
     for (uint32_t y = 0; y < height; ++y) {
       for (uint32_t x = 0; x < width; ++x) {
-        const auto* p = reinterpret_cast<const unsigned char*>(xwd.data() + start + size_t(y) * line + x * 4);
-        const uint32_t v = byte_order == 0 ? (uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0])
-                                           : (uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3]);
+        const auto* p = reinterpret_cast<const unsigned char*>(xwd.data() + start + size_t(y) * line + x * step);
+        uint32_t v = 0;
+        for (size_t k = 0; k < step; ++k) v |= uint32_t(p[byte_order == 0 ? k : step - 1 - k]) << (8 * k);
         pixels_[size_t(y) * width + x] = v & 0xFFFFFF;
       }
     }
