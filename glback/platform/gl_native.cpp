@@ -16,6 +16,7 @@
 #include "glback/gl_pixel_format.h"
 #include "glback/gl_swap_interval.h"
 #include "glback/platform/gl_video.h"
+#include "system/platform/sdl_window_registry.h"
 #include "glback/window_placement.h"
 #include "runtime/exception.h"
 
@@ -119,31 +120,34 @@ void ReadClientSize(NativeContext& rec) {
 // mode (minimising the window) when it loses focus; what is left here is the
 // swap interval that goes with the mode. These changes leave the interval
 // remembered by flips alone.
-int SDLCALL WatchFocus(void*, SDL_Event* event) {
-  // Window events are raised by the main thread's event pump, the only
-  // thread that touches the context list.
-  if (event->type != SDL_WINDOWEVENT) return 1;
-  SDL_Window* window = SDL_GetWindowFromID(event->window.windowID);
+void OnWindowEvent(const SDL_Event& event, void*) {
+  if (event.type != SDL_WINDOWEVENT) return;
+  SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
   const NativeContext* rec = window ? FindFullScreen(window) : nullptr;
-  if (!rec) return 1;
-  if (event->window.event == SDL_WINDOWEVENT_FOCUS_GAINED && mode_owner != window) {
+  if (!rec) return;
+  if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && mode_owner != window) {
     mode_owner = window;
     SDL_GL_SetSwapInterval(rec->mode_with_rate ? 1 : 0);
-  } else if (event->window.event == SDL_WINDOWEVENT_FOCUS_LOST && mode_owner == window) {
+  } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && mode_owner == window) {
     mode_owner = nullptr;
     SDL_GL_SetSwapInterval(0);
   }
-  return 1;
 }
 
 bool BringUp() {
-  static bool watching = false;
+  static bool listening = false;
   if (!EnsureGLVideo()) return false;
-  if (!watching) {
-    SDL_AddEventWatch(WatchFocus, nullptr);
-    watching = true;
+  if (!listening) {
+    AddSDLEventListener(OnWindowEvent, nullptr);
+    listening = true;
   }
   return true;
+}
+
+void DestroyWindow(SDL_Window* window) {
+  if (mode_owner == window) mode_owner = nullptr;
+  ForgetSDLWindow(SDL_GetWindowID(window));
+  SDL_DestroyWindow(window);
 }
 
 [[noreturn]] void FailDisplayMode() { Throw(String("GLGraphicsDriver failed to set display mode")); }
@@ -183,14 +187,14 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
     // The mode is taken when the window shows and whenever it regains focus.
     if (SDL_SetWindowDisplayMode(window, &mode) != 0 ||
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
-      SDL_DestroyWindow(window);
+      DestroyWindow(window);
       FailDisplayMode();
     }
   }
 
   SDL_GLContext context = MakeContext(window);
   if (!context) {
-    SDL_DestroyWindow(window);
+    DestroyWindow(window);
     return 0;
   }
 
@@ -222,7 +226,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
     wrapper = true;
   }
   auto drop = [&] {
-    if (wrapper) SDL_DestroyWindow(window);
+    if (wrapper) DestroyWindow(window);
     return 0;
   };
   if ((SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0) return drop();
@@ -305,10 +309,7 @@ void GLNativeClose(int32_t handle) {
   }
   if (rec == current) GLNativeMakeCurrent(0);
   SDL_GL_DeleteContext(rec->context);
-  if (rec->destroys_window) {
-    if (mode_owner == rec->window) mode_owner = nullptr;
-    SDL_DestroyWindow(rec->window);
-  }
+  if (rec->destroys_window) DestroyWindow(rec->window);
   contexts.erase(handle);
 }
 

@@ -1,0 +1,97 @@
+#include "glback/gl_graphics.h"
+
+#include <typeinfo>
+
+#include "glback/gl_display_modes.h"
+#include "glback/platform/gl_native.h"
+#include "pixmap/pixmap_module.h"
+#include "runtime/application.h"
+
+namespace tazmix {
+
+namespace {
+
+Ref<TGLGraphics> Wrap(int32_t context) {
+  if (context == 0) return nullptr;
+  Ref<TGLGraphics> g = New<TGLGraphics>();
+  g->_context = context;
+  return g;
+}
+
+}  // namespace
+
+TGraphicsDriver* TGLGraphics::Driver() { return GLGraphicsDriver().get(); }
+
+void TGLGraphics::GetSettings(int32_t& width, int32_t& height, int32_t& depth, int32_t& hertz,
+                              int32_t& flags) {
+  const GLNativeSettings s = GLNativeQuerySettings(_context);
+  width = s.width;
+  height = s.height;
+  depth = s.depth;
+  hertz = s.hertz;
+  flags = s.flags;
+}
+
+void TGLGraphics::Close() {
+  if (_context != 0) GLNativeClose(_context);
+  _context = 0;
+}
+
+std::vector<Ref<TGraphicsMode>> TGLGraphicsDriver::GraphicsModes() {
+  std::vector<Ref<TGraphicsMode>> modes;
+  for (const DisplayModeRecord& r : UsableDisplayModes(GLNativeDisplayModes(), MAX_DISPLAY_MODES)) {
+    Ref<TGraphicsMode> m = New<TGraphicsMode>();
+    m->width = r.width;
+    m->height = r.height;
+    m->depth = r.depth;
+    m->hertz = r.hertz;
+    modes.push_back(m);
+  }
+  return modes;
+}
+
+Ref<TGraphics> TGLGraphicsDriver::AttachGraphics(int32_t widget, int32_t flags) {
+  return Wrap(GLNativeAttach(widget, flags));
+}
+
+Ref<TGraphics> TGLGraphicsDriver::CreateGraphics(int32_t width, int32_t height, int32_t depth,
+                                                 int32_t hertz, int32_t flags) {
+  return Wrap(GLNativeCreate(width, height, depth, hertz, flags, ApplicationTitle));
+}
+
+void TGLGraphicsDriver::SetGraphics(const Ref<TGraphics>& g) {
+  const auto* gl = dynamic_cast<const TGLGraphics*>(g.get());
+  GLNativeMakeCurrent(gl ? gl->_context : 0);
+}
+
+void TGLGraphicsDriver::Flip(int32_t sync) { GLNativeFlip(sync); }
+
+Ref<TGLGraphicsDriver> GLGraphicsDriver() {
+  static Ref<TGLGraphicsDriver> driver;
+  if (!driver) driver = New<TGLGraphicsDriver>();
+  return driver;
+}
+
+Ref<TGraphics> GLGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
+                          int32_t flags) {
+  InitGLGraphics();
+  SetGraphicsDriver(GLGraphicsDriver(), GRAPHICS_BACK_BUFFER);
+  return OpenGraphics(width, height, depth, hertz, flags);
+}
+
+int32_t GLShareContexts() {
+  GLNativeShareContexts();
+  return 0;
+}
+
+void InitGLGraphics() {
+  static bool done = false;
+  if (!BeginModuleInit(done)) return;
+  InitGraphics();
+  InitPixmap();
+  RegisterClassRecord(typeid(TGLGraphics));
+  RegisterClassRecord(typeid(TGLGraphicsDriver));
+  SetGraphicsDriver(GLGraphicsDriver(), GRAPHICS_BACK_BUFFER);
+}
+
+}  // namespace tazmix

@@ -1,0 +1,210 @@
+#include "graphics/graphics.h"
+
+#include <exception>
+#include <typeinfo>
+
+#include "graphics/frame_clock.h"
+#include "graphics/frame_pacer.h"
+#include "runtime/application.h"
+#include "runtime/exception.h"
+#include "system/hook.h"
+#include "system/polled_input.h"
+#include "system/system_driver.h"
+
+namespace tazmix {
+
+int32_t FlipHook = -1;
+
+namespace {
+
+struct GraphicsState {
+  int32_t default_flags = 0;
+  Ref<TGraphicsDriver> driver;
+  std::vector<Ref<TGraphicsMode>> modes;
+  Ref<TGraphics> current;
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t depth = 0;
+  int32_t hertz = 0;
+  int32_t flags = 0;
+  Ref<TGraphics> main;
+  FramePacer pacer;
+  int32_t seq = 1;
+  bool exit_registered = false;
+};
+
+GraphicsState state;
+
+void BumpSeq() { state.seq = NextGraphicsSeq(state.seq); }
+
+void ForgetSettings() {
+  state.width = state.height = state.depth = state.hertz = state.flags = 0;
+}
+
+// Leaves the current driver's context, if any, before another driver takes
+// over; the new driver's modes are asked for afresh.
+void ChangeDriver(const Ref<TGraphicsDriver>& driver) {
+  if (state.driver && state.current) state.driver->SetGraphics(nullptr);
+  state.modes.clear();
+  state.driver = driver;
+}
+
+TGraphicsDriver& Driver() {
+  if (!state.driver) ThrowNullObject();
+  return *state.driver;
+}
+
+const std::vector<Ref<TGraphicsMode>>& CachedModes() {
+  if (state.modes.empty()) state.modes = Driver().GraphicsModes();
+  return state.modes;
+}
+
+void EndGraphicsAtExit() { EndGraphics(); }
+
+}  // namespace
+
+void InitGraphics() {
+  static bool done = false;
+  if (!BeginModuleInit(done)) return;
+  InitSystem();
+  InitPolledInput();
+  RegisterClassRecord(typeid(TGraphics));
+  RegisterClassRecord(typeid(TGraphicsMode));
+  RegisterClassRecord(typeid(TGraphicsDriver));
+  FlipHook = AllocHookId();
+}
+
+int32_t SetGraphicsDriver(const Ref<TGraphicsDriver>& driver, int32_t default_flags) {
+  InitGraphics();
+  BumpSeq();
+  if (driver != state.driver) ChangeDriver(driver);
+  state.default_flags = default_flags;
+  state.current = nullptr;
+  ForgetSettings();
+  return 0;
+}
+
+Ref<TGraphicsDriver> GetGraphicsDriver() { return state.driver; }
+int32_t DefaultGraphicsFlags() { return state.default_flags; }
+
+std::vector<Ref<TGraphicsMode>> GraphicsModes() { return CachedModes(); }
+
+int32_t CountGraphicsModes() { return static_cast<int32_t>(CachedModes().size()); }
+
+int32_t GetGraphicsMode(int32_t index, int32_t& width, int32_t& height, int32_t& depth,
+                        int32_t& hertz) {
+  const Ref<TGraphicsMode> mode = CachedModes()[static_cast<size_t>(index)];
+  width = mode->width;
+  height = mode->height;
+  depth = mode->depth;
+  hertz = mode->hertz;
+  return 0;
+}
+
+int32_t GraphicsModeExists(int32_t width, int32_t height, int32_t depth, int32_t hertz) {
+  for (const Ref<TGraphicsMode>& m : GraphicsModes()) {
+    if (!m) continue;
+    if ((width == 0 || width == m->width) && (height == 0 || height == m->height) &&
+        (depth == 0 || depth == m->depth) && (hertz == 0 || hertz == m->hertz)) {
+      return 1;
+    }
+  }
+  return 0;
+}
+
+Ref<TGraphics> CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
+                              int32_t flags) {
+  flags |= state.default_flags;
+  try {
+    return Driver().CreateGraphics(width, height, depth, hertz, flags);
+  } catch (const Thrown&) {
+  } catch (const std::exception&) {
+  }
+  return nullptr;
+}
+
+Ref<TGraphics> AttachGraphics(int32_t widget, int32_t flags) {
+  flags |= state.default_flags;
+  try {
+    return Driver().AttachGraphics(widget, flags);
+  } catch (const Thrown&) {
+  } catch (const std::exception&) {
+  }
+  return nullptr;
+}
+
+int32_t CloseGraphics(Ref<TGraphics> g) {
+  if (g == state.main) state.main = nullptr;
+  if (g == state.current) SetGraphics(nullptr);
+  g->Close();
+  return 0;
+}
+
+int32_t SetGraphics(const Ref<TGraphics>& g) {
+  if (!g) {
+    if (state.driver && state.current) state.driver->SetGraphics(nullptr);
+    state.current = nullptr;
+    ForgetSettings();
+    return 0;
+  }
+  const Ref<TGraphicsDriver> driver(g->Driver());
+  if (driver != state.driver) ChangeDriver(driver);
+  g->GetSettings(state.width, state.height, state.depth, state.hertz, state.flags);
+  driver->SetGraphics(g);
+  state.current = g;
+  return 0;
+}
+
+int32_t GraphicsWidth() { return state.width; }
+int32_t GraphicsHeight() { return state.height; }
+int32_t GraphicsDepth() { return state.depth; }
+int32_t GraphicsHertz() { return state.hertz; }
+int32_t GraphicsFlags() { return state.flags; }
+
+int32_t Flip(int32_t sync) {
+  if (FlipHook >= 0) RunHooks(FlipHook, nullptr);
+  TGraphicsDriver& driver = Driver();
+  if (sync != -1) {
+    driver.Flip(sync);
+  } else if (state.current != state.main) {
+    driver.Flip(1);
+  } else if (state.pacer.soft()) {
+    const FrameClock& clock = GraphicsClock();
+    const int32_t wait = state.pacer.NextFrameWait(clock.milli_secs());
+    if (wait > 0) clock.delay(wait);
+    driver.Flip(0);
+  } else {
+    driver.Flip(state.pacer.hard() ? 1 : 0);
+  }
+  return 0;
+}
+
+Ref<TGraphics> OpenGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
+                            int32_t flags) {
+  EndGraphics();
+  Ref<TGraphics> g = CreateGraphics(width, height, depth, hertz, flags | state.default_flags);
+  if (!g) return nullptr;
+  BumpSeq();
+  SetGraphics(g);
+  state.pacer.Choose(depth, hertz, GraphicsClock().milli_secs());
+  if (depth != 0) MoveMouse(width / 2, height / 2);
+  EnablePolledInput(nullptr);
+  state.main = g;
+  if (!state.exit_registered) {
+    state.exit_registered = true;
+    RegisterExitHandler(EndGraphicsAtExit);
+  }
+  return g;
+}
+
+int32_t EndGraphics() {
+  if (!state.main) return 0;
+  BumpSeq();
+  DisablePolledInput();
+  CloseGraphics(state.main);
+  return 0;
+}
+
+int32_t GraphicsSeq() { return state.seq; }
+
+}  // namespace tazmix
