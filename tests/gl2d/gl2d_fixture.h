@@ -49,6 +49,9 @@ inline int32_t InkIn(const Ref<TPixmap>& p, int32_t x0, int32_t y0, int32_t x1, 
   return n;
 }
 
+// The whole frame buffer, top row first.
+inline Ref<TPixmap> Screen() { return GrabPixmap(0, 0, kScreenW, kScreenH); }
+
 class GL2DTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -59,8 +62,6 @@ class GL2DTest : public ::testing::Test {
     Cls();
   }
   void TearDown() override { EndGraphics(); }
-
-  static Ref<TPixmap> Screen() { return GrabPixmap(0, 0, kScreenW, kScreenH); }
 
   Ref<TGraphics> graphics_;
 };
