@@ -232,11 +232,12 @@ TEST_F(GameTest, EndScreenRevealsOneStepPerSecond) {
     EXPECT_GE(seen[i].score, seen[i].bonus);
     EXPECT_GE(seen[i].bonus, seen[i].total);
   }
+  // Generous bounds: a busy machine stretches frames, not seconds.
   EXPECT_GE(first(&Seen::score), 700);
-  EXPECT_LE(first(&Seen::score), 2000);
-  EXPECT_GE(first(&Seen::bonus) - first(&Seen::score), 500);
-  EXPECT_GE(first(&Seen::total) - first(&Seen::bonus), 500);
-  EXPECT_LE(first(&Seen::total), 4000);
+  EXPECT_LE(first(&Seen::score), 2500);
+  EXPECT_GE(first(&Seen::bonus) - first(&Seen::score), 400);
+  EXPECT_GE(first(&Seen::total) - first(&Seen::bonus), 400);
+  EXPECT_LE(first(&Seen::total), 5000);
 }
 
 TEST_F(GameTest, EscapeLeavesRoundWithoutEndScreen) {
