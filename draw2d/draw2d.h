@@ -1,6 +1,7 @@
 // The whole 2D drawing layer for programs that draw.
 #pragma once
 
+#include "draw2d/collision.h"
 #include "draw2d/draw2d_module.h"
 #include "draw2d/draw_image.h"
 #include "draw2d/draw_primitives.h"

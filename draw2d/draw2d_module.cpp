@@ -2,6 +2,7 @@
 
 #include <typeinfo>
 
+#include "draw2d/collision_quad.h"
 #include "draw2d/image.h"
 #include "draw2d/image_font.h"
 #include "draw2d/vex2d_driver.h"
@@ -21,6 +22,7 @@ void InitDraw2D() {
   InitImageFonts();
   RegisterClassRecord(typeid(TVex2DDriver));
   RegisterClassRecord(typeid(TVex2DGraphics));
+  RegisterCollisionClasses();
 }
 
 }  // namespace tazmix

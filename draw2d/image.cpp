@@ -45,7 +45,12 @@ Ref<TPixmap> TImage::Lock(int32_t index, int32_t /*read*/, int32_t write) {
     seqs[i] = 0;
     frames[i] = nullptr;
   }
-  if (!pixmaps[i]) pixmaps[i] = CreatePixmap(width, height, FORMAT_RGBA32, 4);
+  if (!pixmaps[i]) {
+    // A fresh frame starts transparent: drawing or colliding with it must
+    // never read whatever the allocator left in the buffer.
+    pixmaps[i] = CreatePixmap(width, height, FORMAT_RGBA32, 4);
+    if (pixmaps[i]) pixmaps[i]->ClearPixels(0);
+  }
   return pixmaps[i];
 }
 

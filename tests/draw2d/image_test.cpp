@@ -54,6 +54,8 @@ TEST_F(Images, LockForWritingMakesAPixmapAndDropsTheFrame) {
   EXPECT_EQ(pixmap->format, FORMAT_RGBA32);
   EXPECT_EQ(pixmap->width, 5);
   EXPECT_EQ(pixmap->height, 3);
+  for (int32_t y = 0; y < 3; ++y)
+    for (int32_t x = 0; x < 5; ++x) EXPECT_EQ(pixmap->ReadPixel(x, y), 0) << x << "," << y;
   EXPECT_EQ(image->Lock(0, 1, 0), pixmap);
   EXPECT_EQ(image->pixmaps[1], nullptr);
 
