@@ -139,7 +139,7 @@ TEST_F(WindowTest, WindowOfNoSizeEndsWithMessage) {
 // nobody sees the game, does not count as a window.
 TEST(NoDisplay, EndsWithMessage) {
   tazmix::test::ChildOptions options;
-  options.environment = {"DISPLAY=:65000", "WAYLAND_DISPLAY=none", "SDL_VIDEODRIVER="};
+  options.environment = {"DISPLAY=:65000", "WAYLAND_DISPLAY=none", "SDL_VIDEODRIVER=", LeakCheckOptions()};
   const std::string program = std::string(TAZMIX_BIN_DIR) + "/vindra";
   const auto result = tazmix::test::RunChild(program, {program}, options);
   EXPECT_TRUE(result.exited);

@@ -24,6 +24,12 @@ namespace vindra::e2e {
 
 inline void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+// For programs built with the sanitizers: what SDL's X11 video pulls in
+// from the system's libraries may leak; our code may not.
+inline std::string LeakCheckOptions() {
+  return "LSAN_OPTIONS=suppressions=" TAZMIX_SOURCE_DIR "/tests/e2e/lsan_suppressions.txt:print_suppressions=0";
+}
+
 // Xvfb on a free display number, 1024 x 768 x 24; stopped on destruction.
 class VirtualDisplay {
  public:
@@ -87,6 +93,7 @@ class Program {
       env.push_back(entry);
     }
     env.push_back("DISPLAY=" + display.Name());
+    env.push_back(LeakCheckOptions());
     std::vector<char*> envp, argv;
     for (auto& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);
