@@ -3,6 +3,7 @@
 #include <typeinfo>
 
 #include "glback/gl_display_modes.h"
+#include "glback/gl_raw_text_font.h"
 #include "glback/platform/gl_native.h"
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
@@ -89,6 +90,7 @@ void InitGLGraphics() {
   if (!BeginModuleInit(done)) return;
   InitGraphics();
   InitPixmap();
+  RegisterGLRawTextFont();
   RegisterClassRecord(typeid(TGLGraphics));
   RegisterClassRecord(typeid(TGLGraphicsDriver));
   SetGraphicsDriver(GLGraphicsDriver(), GRAPHICS_BACK_BUFFER);

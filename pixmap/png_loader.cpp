@@ -37,13 +37,17 @@ struct PngIO {
 [[noreturn]] void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void OnWarning(png_structp, png_const_charp) {}
 
-void OnRead(png_structp png, png_bytep data, size_t length) {
+// Moves `length` bytes through the stream in Int-sized pieces. A stream
+// exception is parked in the io record and turned into a libpng error, so it
+// never unwinds through libpng's frames.
+template <class Transfer>
+void TransferBytes(png_structp png, png_bytep data, size_t length, Transfer transfer, const char* failure) {
   auto* io = static_cast<PngIO*>(png_get_io_ptr(png));
   bool failed = false;
   try {
     while (length > 0) {
       const auto n = static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
-      io->stream->ReadBytes(data, n);
+      transfer(*io->stream, data, n);
       data += n;
       length -= static_cast<size_t>(n);
     }
@@ -51,24 +55,17 @@ void OnRead(png_structp png, png_bytep data, size_t length) {
     io->pending = std::current_exception();
     failed = true;
   }
-  if (failed) png_error(png, "stream read failed");
+  if (failed) png_error(png, failure);
+}
+
+void OnRead(png_structp png, png_bytep data, size_t length) {
+  TransferBytes(png, data, length, [](TStream& s, png_bytep d, int32_t n) { s.ReadBytes(d, n); },
+                "stream read failed");
 }
 
 void OnWrite(png_structp png, png_bytep data, size_t length) {
-  auto* io = static_cast<PngIO*>(png_get_io_ptr(png));
-  bool failed = false;
-  try {
-    while (length > 0) {
-      const auto n = static_cast<int32_t>(std::min<size_t>(length, std::numeric_limits<int32_t>::max()));
-      io->stream->WriteBytes(data, n);
-      data += n;
-      length -= static_cast<size_t>(n);
-    }
-  } catch (...) {
-    io->pending = std::current_exception();
-    failed = true;
-  }
-  if (failed) png_error(png, "stream write failed");
+  TransferBytes(png, data, length, [](TStream& s, png_bytep d, int32_t n) { s.WriteBytes(d, n); },
+                "stream write failed");
 }
 
 void OnFlush(png_structp png) {

@@ -1,6 +1,7 @@
 #include "stream/stream.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -97,29 +98,15 @@ int32_t TStream::WriteLong(int64_t n) {
   return 0;
 }
 
-float TStream::ReadFloat() {
-  const uint32_t bits = ReadLE<uint32_t>(*this);
-  float f;
-  std::memcpy(&f, &bits, sizeof f);
-  return f;
-}
+float TStream::ReadFloat() { return std::bit_cast<float>(ReadLE<uint32_t>(*this)); }
 int32_t TStream::WriteFloat(float n) {
-  uint32_t bits;
-  std::memcpy(&bits, &n, sizeof bits);
-  WriteLE(*this, bits);
+  WriteLE(*this, std::bit_cast<uint32_t>(n));
   return 0;
 }
 
-double TStream::ReadDouble() {
-  const uint64_t bits = ReadLE<uint64_t>(*this);
-  double d;
-  std::memcpy(&d, &bits, sizeof d);
-  return d;
-}
+double TStream::ReadDouble() { return std::bit_cast<double>(ReadLE<uint64_t>(*this)); }
 int32_t TStream::WriteDouble(double n) {
-  uint64_t bits;
-  std::memcpy(&bits, &n, sizeof bits);
-  WriteLE(*this, bits);
+  WriteLE(*this, std::bit_cast<uint64_t>(n));
   return 0;
 }
 

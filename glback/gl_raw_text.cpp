@@ -1,0 +1,61 @@
+#include "glback/gl_raw_text.h"
+
+#include <GL/gl.h>
+
+#include "glback/gl_raw_2d.h"
+#include "glback/gl_raw_text_font.h"
+#include "glback/gl_texture_from_pixmap.h"
+#include "graphics/graphics.h"
+
+namespace tazmix {
+
+namespace {
+
+uint32_t font_texture = 0;
+// GraphicsSeq when the font texture was made.
+int32_t font_seq = 0;
+
+// The font texture of the current context; 0 when it cannot be made.
+uint32_t FontTexture() {
+  if (font_texture != 0 && font_seq == GraphicsSeq()) return font_texture;
+  font_texture = GLTextureFromPixmap(GLRawTextFontStrip(), 1);
+  font_seq = GraphicsSeq();
+  return font_texture;
+}
+
+}  // namespace
+
+void GLRawText(const String& text, int32_t x, int32_t y) {
+  const uint32_t texture = FontTexture();
+  if (texture == 0) return;
+  // Each cell's width over the strip's: a glyph is 1/128 of the texture.
+  constexpr float kCellU = static_cast<float>(RAW_TEXT_CELL_WIDTH) / RAW_TEXT_STRIP_WIDTH;
+  EnterRaw2D();
+  glEnable(GL_TEXTURE_2D);
+  // Bound directly: the bracket restores the binding the 2D driver's cache
+  // believes in.
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBegin(GL_QUADS);
+  int32_t cx = x;
+  const int32_t y1 = y + RAW_TEXT_CELL_HEIGHT;
+  for (const char16_t c : text.View()) {
+    if (c >= RAW_TEXT_FIRST_CODE && c <= RAW_TEXT_LAST_CODE) {
+      const float u0 = static_cast<float>(c - RAW_TEXT_FIRST_CODE) * kCellU;
+      const float u1 = u0 + kCellU;
+      const int32_t cx1 = cx + RAW_TEXT_CELL_WIDTH;
+      glTexCoord2f(u0, 0);
+      glVertex2i(cx, y);
+      glTexCoord2f(u1, 0);
+      glVertex2i(cx1, y);
+      glTexCoord2f(u1, 1);
+      glVertex2i(cx1, y1);
+      glTexCoord2f(u0, 1);
+      glVertex2i(cx, y1);
+    }
+    cx += RAW_TEXT_CELL_WIDTH;
+  }
+  glEnd();
+  LeaveRaw2D();
+}
+
+}  // namespace tazmix
