@@ -1,11 +1,5 @@
-// The program's entry: the runtime starts, then the game's main function runs.
+// Vindra!: the runtime starts, then the game.
+#include "game/game_app.h"
 #include "runtime/application.h"
 
-namespace {
-
-// The game's main function; the game itself comes later.
-int GameMain() { return 0; }
-
-}  // namespace
-
-int main(int argc, char** argv) { return tazmix::RunApplication(argc, argv, GameMain); }
+int main(int argc, char** argv) { return tazmix::RunApplication(argc, argv, vindra::GameMain); }

@@ -16,8 +16,10 @@ struct RunningTimer {
 };
 
 std::vector<RunningTimer>& Table() {
-  static std::vector<RunningTimer> table;
-  return table;
+  // Never destroyed: exit handlers (closing the main graphics) still poll
+  // input, and a tick delivered then must find the table.
+  static auto* table = new std::vector<RunningTimer>;
+  return *table;
 }
 
 // On the main thread. The posted object is not used: the timer may be gone

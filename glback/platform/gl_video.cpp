@@ -19,6 +19,14 @@ bool EnsureGLVideo() {
   // A full-screen window gives the desktop its mode back when it loses focus.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Without a display SDL falls back to drawing offscreen. A window nobody
+  // can see is no window, unless offscreen drawing was asked for by name.
+  const char* chosen = SDL_GetCurrentVideoDriver();
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  if (chosen && SDL_strcmp(chosen, "offscreen") == 0 && !(asked && SDL_strstr(asked, "offscreen"))) {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return false;
+  }
   // SDL unloads the GL library with the last GL window and loads it again
   // with the next; held here, it stays for the life of the process.
   if (SDL_GL_LoadLibrary(nullptr) != 0) {

@@ -118,6 +118,37 @@ TEST_F(WordListTest, TrimsAtRandomToTheWordCount) {
   EXPECT_EQ(WordList->Count(), 7);
 }
 
+TEST_F(WordListTest, TrimmingDrawsExactlyAsRepeatedNextWordDoes) {
+  // The round's start trims on an index instead of walking the list per
+  // word; it must keep the very words, order and current word that calling
+  // NextWord until the count fits would leave, for any seed.
+  std::vector<std::string> words;
+  for (int i = 0; i < 300; ++i) words.push_back("Wort" + std::to_string(i));
+  File(Records(words));
+  for (int32_t seed : {1, 77, 4660, 123456}) {
+    for (int32_t count : {2, 10, 299}) {
+      auto listed = [] {
+        std::vector<std::string> out;
+        for (auto& w : WordList) out.push_back(Cast<TGameWord>(w)->Content.ToCString());
+        return out;
+      };
+      SeedRandom(seed);
+      LoadWordList(0, -1, -1);
+      while (WordList->Count() > count) NextWord();
+      const auto expected = listed();
+      const std::string expectedCurrent = CurrentWord->Content.ToCString();
+      const int32_t expectedState = RandomSeed();
+
+      SeedRandom(seed);
+      LoadWordList(0, -1, count);
+      EXPECT_EQ(listed(), expected) << seed << " " << count;
+      EXPECT_EQ(CurrentWord->Content.ToCString(), expectedCurrent);
+      EXPECT_TRUE(CurrentIsListed());
+      EXPECT_EQ(RandomSeed(), expectedState);  // no draw more or less
+    }
+  }
+}
+
 TEST_F(WordListTest, NextWordDrawsUntilNoneIsLeft) {
   File(Records({"Haus", "Baum", "Ei"}));
   LoadWordList(0, -1, -1);

@@ -1,0 +1,158 @@
+#include "game/round_screen.h"
+
+#include <algorithm>
+
+#include "draw2d/draw_image.h"
+#include "draw2d/draw_primitives.h"
+#include "draw2d/draw_state.h"
+#include "draw2d/draw_text.h"
+#include "game/active_screen.h"
+#include "game/clock.h"
+#include "game/end_screen.h"
+#include "game/game_app.h"
+#include "game/game_clock.h"
+#include "game/word_list.h"
+#include "graphics/graphics.h"
+#include "runtime/application.h"
+#include "system/polled_input.h"
+
+using namespace tazmix;
+
+namespace vindra {
+
+int32_t EndTime = 0;
+float FlashEnd = 1.0f;
+int32_t FlashMode = FLASH_SKIP;
+int32_t Score = 0;
+uint8_t EndState = 0;
+int32_t SkipCount = 0;
+
+int32_t CellSize(int32_t height, int32_t cells) {
+  return FloatToInt(static_cast<double>(height) * static_cast<double>(0.9f) / static_cast<double>(cells));
+}
+
+void GridCellAt(int32_t mx, int32_t my, int32_t size, int32_t& column, int32_t& row) {
+  // A tiny window gives cells of no size: nothing lies under the pointer.
+  if (size <= 0) {
+    column = row = -1;
+    return;
+  }
+  column = (mx - 10) / size;
+  row = (my - 10) / size;
+  if (mx < 10) --column;
+  if (my < 10) --row;
+}
+
+void DrawCell(const String& text, int32_t column, int32_t row, int32_t size) {
+  const float cell_scale = static_cast<float>(size) / 74.0f;
+  SetScale(cell_scale, cell_scale);
+  DrawImage(CellImage, static_cast<float>(column * size + 10), static_cast<float>(row * size + 10));
+  SetImageFont(BigFont);
+  const float f = static_cast<float>(size) / 160.0f;
+  SetScale(f, f);
+  const float x = static_cast<float>(column * size + 10 + size / 2) - static_cast<float>(TextWidth(text)) / 2 * f;
+  const float y = static_cast<float>(row * size + 10 + size / 2) - static_cast<float>(TextHeight()) / 2 * f;
+  DrawText(text, x, y);
+  SetScale(1, 1);
+  SetImageFont(SmallFont);
+}
+
+void DrawGrid() {
+  // The word stays alive while its grid is walked, even once it is found.
+  const Ref<TGameWord> word = CurrentWord;
+  if (!word) return;
+  const int32_t cells = word->FieldArray.Dimension(0);
+  const int32_t size = CellSize(ScreenHeight, cells);
+  const int32_t mx = MouseX();
+  const int32_t my = MouseY();
+  int32_t cx = 0;
+  int32_t cy = 0;
+  GridCellAt(mx, my, size, cx, cy);
+  const bool hit = MouseHit(1) != 0;
+  for (int32_t x = 0; x < cells; ++x) {
+    for (int32_t y = 0; y < cells; ++y) {
+      DrawCell(String(std::u16string(1, static_cast<char16_t>(word->FieldArray(x, y, 0)))), x, y, size);
+      if (!hit || x != cx || y != cy) continue;
+      FlashEnd = static_cast<float>(GameMilliSecs() + FLASH_MILLISECS);
+      FlashMode = FLASH_MISS;
+      Score -= 100;
+      if (word->FieldArray(x, y, 1) != 0) {
+        // A hit gains exactly the word's value; the next word's grid
+        // replaces this one on the same frame.
+        FlashMode = FLASH_HIT;
+        Score += word->Difficulty + 100;
+        NextWord();
+        Cls();
+        DrawGrid();
+        return;
+      }
+    }
+  }
+}
+
+namespace {
+
+void DrawStatus() {
+  const int32_t w = ScreenWidth;
+  const float h = static_cast<float>(ScreenHeight);
+  const float t = static_cast<float>(TextHeight());
+  const String content = CurrentWord ? CurrentWord->Content : String();
+  const int32_t value = CurrentWord ? CurrentWord->Difficulty : 0;
+  DrawText(u"Suche nach diesem Wort: " + content, 0, h - 2 * t);
+  DrawText(u"Punkte für das Wort: " + String::FromInt(value), 0, h - t);
+  const String left = u"Wörter übrig: " + String::FromInt(WordList->Count());
+  DrawText(left, static_cast<float>(w - TextWidth(left)), h - 2 * t);
+  const String score = u"Punktestand: " + String::FromInt(Score);
+  DrawText(score, static_cast<float>(w - TextWidth(score)), h - t);
+}
+
+void DrawFlash() {
+  if (FlashMode == FLASH_MISS) SetColor(255, 0, 0);
+  if (FlashMode == FLASH_HIT) SetColor(0, 255, 0);
+  SetAlpha(std::max(0.0f, (FlashEnd - static_cast<float>(GameMilliSecs())) / 700.0f));
+  DrawRect(0, 0, static_cast<float>(ScreenWidth), static_cast<float>(ScreenHeight));
+  SetAlpha(1);
+  SetColor(255, 255, 255);
+}
+
+}  // namespace
+
+void PlayRound(int32_t minLength, int32_t maxLength, int32_t wordCount) {
+  LoadWordList(minLength, maxLength, wordCount);
+  EndTime = GameMilliSecs() + ROUND_MILLISECS;
+  FlashEnd = 1.0f;
+  FlashMode = FLASH_SKIP;
+  Score = 0;
+  EndState = 0;
+  SkipCount = 0;
+  for (;;) {
+    SetActiveScreen(Screen::Round);
+    Cls();
+    DrawStatus();
+    DrawGrid();
+    DrawClock(EndTime - GameMilliSecs());
+    if (MouseHit(2) && !WordList->IsEmpty()) {
+      NextWord();
+      FlashEnd = static_cast<float>(GameMilliSecs() + FLASH_MILLISECS);
+      FlashMode = FLASH_SKIP;
+      ++SkipCount;
+    }
+    if (!CurrentWord) {
+      EndState = END_ALL_USED;
+      ShowEndScreen(EndTime);
+      return;
+    }
+    // Compared as a difference, so the round also ends where the clock wraps.
+    if (GameMilliSecs() - EndTime > 0) {
+      EndState = END_TIME_OVER;
+      ShowEndScreen(EndTime);
+      return;
+    }
+    DrawFlash();
+    if (KeyHit(27)) return;
+    if (AppTerminate()) EndApplication();
+    Flip(0);
+  }
+}
+
+}  // namespace vindra

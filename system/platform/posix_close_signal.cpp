@@ -1,0 +1,57 @@
+#include "system/close_signal.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <thread>
+
+#include "system/event.h"
+#include "system/main_thread_call.h"
+
+namespace tazmix {
+
+namespace {
+
+// The handler may only do async-signal-safe work: it writes a byte into a
+// pipe, and a thread of its own turns that into a posted call.
+int signal_pipe[2] = {-1, -1};
+
+void OnTerminateSignal(int) {
+  const int saved = errno;
+  const char byte = 1;
+  [[maybe_unused]] const ssize_t n = write(signal_pipe[1], &byte, 1);
+  errno = saved;
+}
+
+void EmitCloseRequest(Object*, int32_t) { TEvent::Create(EVENT_APPTERMINATE)->Emit(); }
+
+void ForwardSignals() {
+  char byte = 0;
+  for (;;) {
+    const ssize_t n = read(signal_pipe[0], &byte, 1);
+    if (n == 1) {
+      PostMainThreadCall(EmitCloseRequest, nullptr, 0);
+    } else if (n == 0 || errno != EINTR) {
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+void TreatTerminateSignalAsCloseRequest() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  if (pipe2(signal_pipe, O_CLOEXEC) != 0) return;
+  std::thread(ForwardSignals).detach();
+  struct sigaction action {};
+  action.sa_handler = OnTerminateSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace tazmix
