@@ -16,5 +16,4 @@ fi
 shots="$PWD/build/screenshots"
 echo "No display found: playing a demo round in a virtual display."
 xvfb-run -a -s "-screen 0 1024x768x24" build/bin/vindra-demo --rounds 1 --out "$shots"
-echo "Screenshots of the demo are in $shots:"
-ls -1 "$shots"/*.png | sed 's/^/  /'
+echo "The demo's screenshots (title, round, end screen) are in $shots"
