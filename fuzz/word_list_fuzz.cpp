@@ -16,10 +16,21 @@
 
 using namespace tazmix;
 
+namespace {
+
+char dir[] = "/tmp/tazmix-word-fuzz-XXXXXX";
+
+void RemoveFolder() {
+  unlink("Language.txt");
+  rmdir(dir);
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   InitStream();
-  static char dir[] = "/tmp/tazmix-word-fuzz-XXXXXX";
   if (!mkdtemp(dir) || chdir(dir) != 0) abort();
+  atexit(RemoveFolder);
   return 0;
 }
 
