@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "draw2d/image_flags.h"
+#include "glback/gl_new_texture.h"
 #include "glback/gl_quad.h"
+#include "glback/gl_texture_atlas.h"
 #include "glback/gl_texture_cache.h"
 #include "glback/gl_texture_size.h"
 #include "graphics/graphics.h"
@@ -15,29 +17,6 @@
 namespace tazmix {
 
 namespace {
-
-// A new texture with its parameters set and storage for every level
-// reserved; it stays bound.
-uint32_t CreateTexture(int32_t width, int32_t height, int32_t flags) {
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  BindTexture(name);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  const bool mipmapped = (flags & IMAGE_MIPMAPPED) != 0;
-  if (flags & IMAGE_FILTERED) {
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR);
-  } else {
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, mipmapped ? GL_NEAREST_MIPMAP_NEAREST : GL_NEAREST);
-  }
-  int32_t level = 0;
-  do {
-    glTexImage2D(GL_TEXTURE_2D, level++, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  } while (mipmapped && NextMipLevel(width, height));
-  return name;
-}
 
 // Writes an RGBA pixmap into level 0 of the bound texture and, for
 // mipmapped textures, its successively halved copies into the levels below.
@@ -77,12 +56,53 @@ Ref<TPixmap> TexturePixmap(const Ref<TPixmap>& source, int32_t tex_width, int32_
   return texture;
 }
 
+// The source with a one-pixel border repeating its outermost pixels, as it
+// goes into an atlas page: neighbours in the page lie on every side, so
+// filtered sampling at any edge must find the image's own colours.
+Ref<TPixmap> PaddedPixmap(const Ref<TPixmap>& source) {
+  const int32_t w = source->width;
+  const int32_t h = source->height;
+  Ref<TPixmap> padded = CreatePixmap(w + 2, h + 2, FORMAT_RGBA32, 4);
+  if (!padded) return nullptr;
+  padded->Paste(*source, 1, 1);
+  padded->Paste(*source->Window(0, 0, 1, h), 0, 1);
+  padded->Paste(*source->Window(w - 1, 0, 1, h), w + 1, 1);
+  padded->Paste(*padded->Window(0, 1, w + 2, 1), 0, 0);
+  padded->Paste(*padded->Window(0, h, w + 2, 1), 0, h + 1);
+  return padded;
+}
+
+// A frame placed in a shared page; Null when the page cannot take it.
+Ref<TGLImageFrame> CreateInAtlas(const Ref<TPixmap>& source, int32_t flags) {
+  Ref<TPixmap> padded = PaddedPixmap(source);
+  AtlasPlace place;
+  if (!padded || !ReserveAtlasSpace(padded->width, padded->height, flags, place)) return nullptr;
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, padded->pitch / 4);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, place.x, place.y, padded->width, padded->height, GL_RGBA,
+                  GL_UNSIGNED_BYTE, padded->pixels);
+  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+
+  auto frame = New<TGLImageFrame>();
+  frame->name = place.texture;
+  frame->in_atlas = true;
+  const float scale = 1.0f / static_cast<float>(place.page_size);
+  frame->uscale = scale;
+  frame->vscale = scale;
+  frame->u0 = static_cast<float>(place.x + 1) * scale;
+  frame->v0 = static_cast<float>(place.y + 1) * scale;
+  frame->u1 = frame->u0 + static_cast<float>(source->width) * scale;
+  frame->v1 = frame->v0 + static_cast<float>(source->height) * scale;
+  return frame;
+}
+
 }  // namespace
 
 TGLImageFrame::TGLImageFrame() : seq(GraphicsSeq()) {}
 
 TGLImageFrame::~TGLImageFrame() {
-  if (seq != 0 && seq == GraphicsSeq()) {
+  if (seq != 0 && seq == GraphicsSeq() && in_atlas) {
+    ReleaseAtlasSpace(name);
+  } else if (seq != 0 && seq == GraphicsSeq()) {
     ForgetTexture(name);
     const GLuint n = name;
     glDeleteTextures(1, &n);
@@ -92,14 +112,17 @@ TGLImageFrame::~TGLImageFrame() {
 
 void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx,
                          float sy, float sw, float sh) {
-  EmitTexturedQuad(name, x0, y0, x1, y1, tx, ty, sx * uscale, sy * vscale, (sx + sw) * uscale,
-                   (sy + sh) * vscale);
+  EmitTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
+                   u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale);
 }
 
 Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, int32_t flags) {
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return nullptr;
   // Without a current context GL answers nothing, not even the size probe.
   if (!glGetString(GL_VERSION)) return nullptr;
+  if (AtlasTakes(pixmap->width, pixmap->height, flags)) {
+    if (Ref<TGLImageFrame> frame = CreateInAtlas(pixmap, flags)) return frame;
+  }
   int32_t tex_width = pixmap->width;
   int32_t tex_height = pixmap->height;
   AdjustTexSize(tex_width, tex_height);

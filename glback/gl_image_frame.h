@@ -2,9 +2,14 @@
 // frame's pixels, and the factors that turn pixel coordinates of the frame
 // into texture coordinates.
 //
+// Small fixed frames share a texture page with others (gl_texture_atlas.h)
+// and sit at (u0, v0) in it, inside a one-pixel border of their own edge
+// pixels; the rest have a texture of their own with the image at (0, 0).
+//
 // A frame belongs to the GraphicsSeq it was made under. Releasing it deletes
-// its texture only while that GraphicsSeq is still current; under a later one
-// the texture died with its context, and images make new frames.
+// its own texture (never a shared page) only while that GraphicsSeq is still
+// current; under a later one the texture died with its context, and images
+// make new frames.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +30,7 @@ class TGLImageFrame : public TImageFrame {
   float vscale = 0;  // 1 / texture height
   uint32_t name = 0;  // GL texture name
   int32_t seq = 0;    // GraphicsSeq at construction; 0 once the texture is released
+  bool in_atlas = false;  // `name` is a shared page, not the frame's own texture
 
   TGLImageFrame();
   ~TGLImageFrame() override;
@@ -33,7 +39,7 @@ class TGLImageFrame : public TImageFrame {
   void Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx, float sy,
             float sw, float sh) override;
 
-  // A frame whose texture holds the pixmap (which is not changed), sampled
+  // A frame whose texture (or page) holds the pixmap (which is not changed), sampled
   // linearly with IMAGE_FILTERED and carrying mipmaps with IMAGE_MIPMAPPED.
   // A pixmap larger than GL can hold is shrunk to the largest size it takes.
   // Null for a Null or empty pixmap and when no GL context is current.

@@ -17,6 +17,10 @@ using namespace tazmix::testing;
 
 using TextureFrames = GL2DTest;
 
+// Small fixed frames go into shared pages (gl_texture_atlas_test.cpp covers
+// those); IMAGE_DYNAMIC keeps a small frame on a texture of its own.
+constexpr int32_t kOwnTexture = IMAGE_DYNAMIC;
+
 struct Level {
   int32_t width = 0;
   int32_t height = 0;
@@ -50,7 +54,7 @@ GLint TexParameter(const TGLImageFrame& frame, GLenum which) {
 }
 
 TEST_F(TextureFrames, OddSizesGoIntoPowerOfTwoTexturesWithPaddedEdges) {
-  auto frame = TGLImageFrame::CreateFromPixmap(PatternPixmap(100, 60), 0);
+  auto frame = TGLImageFrame::CreateFromPixmap(PatternPixmap(100, 60), kOwnTexture);
   ASSERT_TRUE(frame);
   EXPECT_EQ(frame->seq, GraphicsSeq());
   EXPECT_EQ(frame->uscale, 1.0f / 128);
@@ -75,7 +79,7 @@ TEST_F(TextureFrames, OddSizesGoIntoPowerOfTwoTexturesWithPaddedEdges) {
 TEST_F(TextureFrames, AnExactSizeInAnotherFormatIsConvertedAndUploaded) {
   auto rgb = SolidPixmap(64, 64, PackARGB(255, 10, 20, 30), FORMAT_RGB24);
   rgb->WritePixel(63, 63, PackARGB(255, 200, 100, 50));
-  auto frame = TGLImageFrame::CreateFromPixmap(rgb, 0);
+  auto frame = TGLImageFrame::CreateFromPixmap(rgb, kOwnTexture);
   ASSERT_TRUE(frame);
   EXPECT_EQ(frame->u1, 1.0f);
   EXPECT_EQ(frame->v1, 1.0f);
@@ -148,7 +152,7 @@ TEST_F(TextureFrames, DrawMapsTheSourceRectangleInPixels) {
 }
 
 TEST_F(TextureFrames, ReleasingDeletesTheTextureOnlyUnderItsOwnGraphicsSeq) {
-  auto frame = TGLImageFrame::CreateFromPixmap(SolidPixmap(8, 8, -1), 0);
+  auto frame = TGLImageFrame::CreateFromPixmap(SolidPixmap(8, 8, -1), kOwnTexture);
   ASSERT_TRUE(frame);
   const GLuint name = frame->name;
   EXPECT_TRUE(glIsTexture(name));
@@ -159,9 +163,9 @@ TEST_F(TextureFrames, ReleasingDeletesTheTextureOnlyUnderItsOwnGraphicsSeq) {
 
   // A texture GL hands out again under the same name is bound afresh: the
   // new frame draws its own pixels.
-  auto red = TGLImageFrame::CreateFromPixmap(SolidPixmap(8, 8, PackARGB(255, 255, 0, 0)), 0);
+  auto red = TGLImageFrame::CreateFromPixmap(SolidPixmap(8, 8, PackARGB(255, 255, 0, 0)), kOwnTexture);
   red = nullptr;
-  auto green = TGLImageFrame::CreateFromPixmap(SolidPixmap(8, 8, PackARGB(255, 0, 255, 0)), 0);
+  auto green = TGLImageFrame::CreateFromPixmap(SolidPixmap(8, 8, PackARGB(255, 0, 255, 0)), kOwnTexture);
   ASSERT_TRUE(green);
   SetBlend(BLEND_SOLID);
   green->Draw(0, 0, 8, 8, 0, 0, 0, 0, 8, 8);

@@ -1,0 +1,15 @@
+// A new GL texture for image frames, with the filtering and clamping their
+// flags ask for. Frames with a texture of their own and the shared atlas
+// pages both start here, so a page samples exactly as a frame's own would.
+#pragma once
+
+#include <cstdint>
+
+namespace tazmix {
+
+// Generates a texture, binds it through the binding cache, sets clamping
+// and the filters of IMAGE_FILTERED / IMAGE_MIPMAPPED, and reserves storage
+// for every level (level 0 only without IMAGE_MIPMAPPED). It stays bound.
+uint32_t CreateTexture(int32_t width, int32_t height, int32_t flags);
+
+}  // namespace tazmix
