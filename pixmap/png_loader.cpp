@@ -159,17 +159,30 @@ struct PngWriteSetup {
   return true;
 }
 
-// Owners of libpng's structures, so every path destroys them.
-class ReadStructs {
+// Owners of libpng's structures, so every path destroys them. Reading and
+// writing differ only in libpng's create, destroy and io-setting calls.
+struct ReadKind {
+  static png_structp Create(PngIO* io) { return png_create_read_struct(PNG_LIBPNG_VER_STRING, io, OnError, OnWarning); }
+  static void SetIO(png_structp png, PngIO* io) { png_set_read_fn(png, io, OnRead); }
+  static void Destroy(png_structpp png, png_infopp info) { png_destroy_read_struct(png, info, nullptr); }
+};
+struct WriteKind {
+  static png_structp Create(PngIO* io) { return png_create_write_struct(PNG_LIBPNG_VER_STRING, io, OnError, OnWarning); }
+  static void SetIO(png_structp png, PngIO* io) { png_set_write_fn(png, io, OnWrite, OnFlush); }
+  static void Destroy(png_structpp png, png_infopp info) { png_destroy_write_struct(png, info); }
+};
+
+template <class Kind>
+class PngStructs {
  public:
-  explicit ReadStructs(PngIO* io) {
-    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, io, OnError, OnWarning);
+  explicit PngStructs(PngIO* io) {
+    png_ = Kind::Create(io);
     if (png_) info_ = png_create_info_struct(png_);
-    if (info_) png_set_read_fn(png_, io, OnRead);
+    if (info_) Kind::SetIO(png_, io);
   }
-  ReadStructs(const ReadStructs&) = delete;
-  ReadStructs& operator=(const ReadStructs&) = delete;
-  ~ReadStructs() { png_destroy_read_struct(png_ ? &png_ : nullptr, info_ ? &info_ : nullptr, nullptr); }
+  PngStructs(const PngStructs&) = delete;
+  PngStructs& operator=(const PngStructs&) = delete;
+  ~PngStructs() { Kind::Destroy(png_ ? &png_ : nullptr, info_ ? &info_ : nullptr); }
   bool Ok() const { return png_ && info_; }
   png_structp Png() const { return png_; }
   png_infop Info() const { return info_; }
@@ -178,25 +191,8 @@ class ReadStructs {
   png_structp png_ = nullptr;
   png_infop info_ = nullptr;
 };
-
-class WriteStructs {
- public:
-  explicit WriteStructs(PngIO* io) {
-    png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, io, OnError, OnWarning);
-    if (png_) info_ = png_create_info_struct(png_);
-    if (info_) png_set_write_fn(png_, io, OnWrite, OnFlush);
-  }
-  WriteStructs(const WriteStructs&) = delete;
-  WriteStructs& operator=(const WriteStructs&) = delete;
-  ~WriteStructs() { png_destroy_write_struct(png_ ? &png_ : nullptr, info_ ? &info_ : nullptr); }
-  bool Ok() const { return png_ && info_; }
-  png_structp Png() const { return png_; }
-  png_infop Info() const { return info_; }
-
- private:
-  png_structp png_ = nullptr;
-  png_infop info_ = nullptr;
-};
+using ReadStructs = PngStructs<ReadKind>;
+using WriteStructs = PngStructs<WriteKind>;
 
 // Closes the stream on every way out; a failing close never replaces the
 // result or the exception in flight.

@@ -178,14 +178,10 @@ Ref<TLink> TList::InsertBeforeLink(const Ref<Object>& value, const Ref<TLink>& l
   return n;
 }
 
+// After a link is before its successor: one piece of relinking for both.
 Ref<TLink> TList::InsertAfterLink(const Ref<Object>& value, const Ref<TLink>& link) {
-  auto n = New<TLink>();
-  n->_value = value;
-  n->_pred = link;
-  n->_succ = link->_succ;
-  n->_succ->_pred = n;
-  link->_succ = n;
-  return n;
+  const Ref<TLink> next = link->_succ;  // a copy: the insertion rewrites link->_succ
+  return InsertBeforeLink(value, next);
 }
 
 Ref<TLink> TList::FindLink(const Ref<Object>& value) const {
