@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "draw2d/collision_scan.h"
+#include "draw2d/internal/collision_scan.h"
 #include "draw2d/draw_state.h"
 #include "draw2d/vex2d_graphics.h"
 #include "pixmap/pixel_format.h"

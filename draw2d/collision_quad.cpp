@@ -3,7 +3,7 @@
 #include <typeinfo>
 #include <utility>
 
-#include "draw2d/collision_scan.h"
+#include "draw2d/internal/collision_scan.h"
 #include "runtime/application.h"
 
 namespace tazmix {

@@ -5,13 +5,13 @@
 #include <typeinfo>
 
 #include "font/font_module.h"
-#include "font/freetype_library.h"
+#include "font/internal/freetype_library.h"
 #include FT_TRUETYPE_TABLES_H
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
 #include "runtime/exception.h"
 #include "stream/load_save.h"
-#include "stream/native_path.h"
+#include "stream/internal/native_path.h"
 #include "stream/stream_module.h"
 
 namespace tazmix {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "font/freetype_font.h"
-#include "font/freetype_library.h"
+#include "font/internal/freetype_library.h"
 
 #include FT_BITMAP_H
 #include FT_OUTLINE_H

@@ -2,8 +2,8 @@
 
 #include <typeinfo>
 
-#include "glback/gl_display_modes.h"
-#include "glback/gl_raw_text_font.h"
+#include "glback/internal/gl_display_modes.h"
+#include "glback/internal/gl_raw_text_font.h"
 #include "glback/platform/gl_native.h"
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "glback/gl_raw_2d.h"
-#include "glback/gl_raw_text_font.h"
+#include "glback/internal/gl_raw_text_font.h"
 #include "glback/gl_texture_from_pixmap.h"
 #include "graphics/graphics.h"
 

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "glback/gl_texture_size.h"
+#include "glback/internal/gl_texture_size.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap_resize.h"
 

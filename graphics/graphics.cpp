@@ -3,8 +3,8 @@
 #include <exception>
 #include <typeinfo>
 
-#include "graphics/frame_clock.h"
-#include "graphics/frame_pacer.h"
+#include "graphics/internal/frame_clock.h"
+#include "graphics/internal/frame_pacer.h"
 #include "runtime/application.h"
 #include "runtime/exception.h"
 #include "system/hook.h"

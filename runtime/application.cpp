@@ -9,7 +9,7 @@
 #include <exception>
 #include <string>
 
-#include "runtime/crash_reporter.h"
+#include "runtime/internal/crash_reporter.h"
 #include "runtime/exception.h"
 
 namespace tazmix {

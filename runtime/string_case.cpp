@@ -3,7 +3,7 @@
 // unit, so lengths never change.
 #include <algorithm>
 
-#include "runtime/case_tables.h"
+#include "runtime/internal/case_tables.h"
 #include "runtime/string.h"
 
 namespace tazmix {

@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "stream/native_path.h"
+#include "stream/internal/native_path.h"
 
 namespace tazmix {
 

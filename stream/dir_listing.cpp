@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "stream/native_path.h"
+#include "stream/internal/native_path.h"
 
 namespace tazmix {
 

@@ -1,7 +1,7 @@
 #include "stream/path_case.h"
 
 #include "stream/dir_listing.h"
-#include "stream/file_status.h"
+#include "stream/internal/file_status.h"
 
 namespace tazmix {
 

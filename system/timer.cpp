@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "runtime/application.h"
-#include "system/platform_timer.h"
+#include "system/internal/platform_timer.h"
 #include "system/system_driver.h"
 
 namespace tazmix {

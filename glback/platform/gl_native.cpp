@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "glback/gl_pixel_format.h"
-#include "glback/gl_swap_interval.h"
+#include "glback/internal/gl_pixel_format.h"
+#include "glback/internal/gl_swap_interval.h"
 #include "glback/platform/gl_video.h"
 #include "system/platform/sdl_window_registry.h"
-#include "glback/window_placement.h"
+#include "glback/internal/window_placement.h"
 #include "runtime/exception.h"
 
 namespace tazmix {

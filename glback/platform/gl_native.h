@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "glback/gl_display_modes.h"
+#include "glback/internal/gl_display_modes.h"
 #include "runtime/string.h"
 
 namespace tazmix {

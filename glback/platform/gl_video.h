@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "glback/gl_display_modes.h"
+#include "glback/internal/gl_display_modes.h"
 
 namespace tazmix {
 

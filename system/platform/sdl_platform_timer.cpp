@@ -4,7 +4,7 @@
 #include <mutex>
 #include <unordered_map>
 
-#include "system/platform_timer.h"
+#include "system/internal/platform_timer.h"
 
 namespace tazmix {
 

@@ -3,7 +3,7 @@
 #include <typeinfo>
 
 #include "runtime/application.h"
-#include "runtime/crash_reporter.h"
+#include "runtime/internal/crash_reporter.h"
 #include "runtime/exception.h"
 #include "stream/path.h"
 #include "system/platform/dialog_program.h"

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "draw2d/collision_scan.h"
+#include "draw2d/internal/collision_scan.h"
 
 using namespace tazmix;
 

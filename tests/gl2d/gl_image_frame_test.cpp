@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "glback/gl_image_frame.h"
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_image_frame.h"
+#include "glback/internal/gl_texture_cache.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
 namespace tazmix {

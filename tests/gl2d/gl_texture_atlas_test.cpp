@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "glback/gl_image_frame.h"
-#include "glback/gl_texture_atlas.h"
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_image_frame.h"
+#include "glback/internal/gl_texture_atlas.h"
+#include "glback/internal/gl_texture_cache.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
 namespace tazmix {

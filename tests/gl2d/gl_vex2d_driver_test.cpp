@@ -12,7 +12,7 @@
 
 #include "glback/gl_graphics.h"
 #include "glback/platform/gl_native.h"
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_texture_cache.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
 namespace tazmix {

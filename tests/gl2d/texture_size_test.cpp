@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "glback/gl_texture_size.h"
+#include "glback/internal/gl_texture_size.h"
 #include "runtime/exception.h"
 
 namespace tazmix {

@@ -1,10 +1,10 @@
 // The platform-free rules under the native GL layer.
 #include <gtest/gtest.h>
 
-#include "glback/gl_display_modes.h"
-#include "glback/gl_pixel_format.h"
-#include "glback/gl_swap_interval.h"
-#include "glback/window_placement.h"
+#include "glback/internal/gl_display_modes.h"
+#include "glback/internal/gl_pixel_format.h"
+#include "glback/internal/gl_swap_interval.h"
+#include "glback/internal/window_placement.h"
 #include "graphics/graphics_flags.h"
 
 namespace tazmix {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "graphics/frame_clock.h"
+#include "graphics/internal/frame_clock.h"
 #include "graphics/graphics.h"
 #include "tests/graphics/stand_in_driver.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "runtime/application.h"
-#include "runtime/crash_reporter.h"
+#include "runtime/internal/crash_reporter.h"
 
 using namespace tazmix;
 

@@ -14,7 +14,7 @@
 #include "glback/gl_raw_2d.h"
 #include "glback/gl_raw_draw.h"
 #include "glback/gl_raw_text.h"
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_texture_cache.h"
 #include "glback/gl_texture_from_pixmap.h"
 #include "tests/gl2d/gl2d_fixture.h"
 #include "tests/rawtext/raw_fixture.h"

@@ -8,7 +8,7 @@
 
 #include "glback/gl_graphics.h"
 #include "glback/gl_raw_text.h"
-#include "glback/gl_raw_text_font.h"
+#include "glback/internal/gl_raw_text_font.h"
 #include "glback/gl_texture_from_pixmap.h"
 #include "runtime/application.h"
 #include "tests/gl2d/gl2d_fixture.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "runtime/application.h"
-#include "runtime/crash_reporter.h"
+#include "runtime/internal/crash_reporter.h"
 #include "runtime/exception.h"
 #include "tests/support/child_process.h"
 

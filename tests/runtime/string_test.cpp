@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/case_tables.h"
+#include "runtime/internal/case_tables.h"
 #include "runtime/exception.h"
 #include "runtime/string.h"
 

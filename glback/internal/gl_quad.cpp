@@ -1,8 +1,8 @@
-#include "glback/gl_quad.h"
+#include "glback/internal/gl_quad.h"
 
 #include <GL/gl.h>
 
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_texture_cache.h"
 
 namespace tazmix {
 

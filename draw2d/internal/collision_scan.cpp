@@ -1,4 +1,4 @@
-#include "draw2d/collision_scan.h"
+#include "draw2d/internal/collision_scan.h"
 
 #include <algorithm>
 #include <cmath>

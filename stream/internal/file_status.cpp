@@ -1,10 +1,10 @@
-#include "stream/file_status.h"
+#include "stream/internal/file_status.h"
 
 #include <sys/stat.h>
 
 #include <string>
 
-#include "stream/native_path.h"
+#include "stream/internal/native_path.h"
 
 namespace tazmix {
 

@@ -1,10 +1,10 @@
-#include "glback/gl_new_texture.h"
+#include "glback/internal/gl_new_texture.h"
 
 #include <GL/gl.h>
 
 #include "draw2d/image_flags.h"
-#include "glback/gl_texture_cache.h"
-#include "glback/gl_texture_size.h"
+#include "glback/internal/gl_texture_cache.h"
+#include "glback/internal/gl_texture_size.h"
 
 namespace tazmix {
 

@@ -1,4 +1,4 @@
-#include "graphics/frame_pacer.h"
+#include "graphics/internal/frame_pacer.h"
 
 namespace tazmix {
 

@@ -1,4 +1,4 @@
-#include "runtime/crash_reporter.h"
+#include "runtime/internal/crash_reporter.h"
 
 #include <pthread.h>
 #include <signal.h>

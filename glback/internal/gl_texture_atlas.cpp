@@ -1,4 +1,4 @@
-#include "glback/gl_texture_atlas.h"
+#include "glback/internal/gl_texture_atlas.h"
 
 #include <GL/gl.h>
 
@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "draw2d/image_flags.h"
-#include "glback/gl_new_texture.h"
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_new_texture.h"
+#include "glback/internal/gl_texture_cache.h"
 #include "graphics/graphics.h"
 
 namespace tazmix {

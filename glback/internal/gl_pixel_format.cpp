@@ -1,4 +1,4 @@
-#include "glback/gl_pixel_format.h"
+#include "glback/internal/gl_pixel_format.h"
 
 #include "graphics/graphics_flags.h"
 

@@ -1,4 +1,4 @@
-#include "glback/gl_display_modes.h"
+#include "glback/internal/gl_display_modes.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "graphics/frame_clock.h"
+#include "graphics/internal/frame_clock.h"
 
 #include "runtime/application.h"
 

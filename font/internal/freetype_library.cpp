@@ -1,4 +1,4 @@
-#include "font/freetype_library.h"
+#include "font/internal/freetype_library.h"
 
 namespace tazmix {
 

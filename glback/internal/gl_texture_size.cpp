@@ -1,4 +1,4 @@
-#include "glback/gl_texture_size.h"
+#include "glback/internal/gl_texture_size.h"
 
 #include <GL/gl.h>
 

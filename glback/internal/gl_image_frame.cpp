@@ -1,15 +1,15 @@
-#include "glback/gl_image_frame.h"
+#include "glback/internal/gl_image_frame.h"
 
 #include <GL/gl.h>
 
 #include <algorithm>
 
 #include "draw2d/image_flags.h"
-#include "glback/gl_new_texture.h"
-#include "glback/gl_quad.h"
-#include "glback/gl_texture_atlas.h"
-#include "glback/gl_texture_cache.h"
-#include "glback/gl_texture_size.h"
+#include "glback/internal/gl_new_texture.h"
+#include "glback/internal/gl_quad.h"
+#include "glback/internal/gl_texture_atlas.h"
+#include "glback/internal/gl_texture_cache.h"
+#include "glback/internal/gl_texture_size.h"
 #include "graphics/graphics.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap_resize.h"

@@ -1,4 +1,4 @@
-#include "glback/gl_raw_text_font.h"
+#include "glback/internal/gl_raw_text_font.h"
 
 #include "data/builtin_fonts.h"
 #include "pixmap/pixel_format.h"

@@ -1,4 +1,4 @@
-#include "glback/gl_texture_cache.h"
+#include "glback/internal/gl_texture_cache.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "stream/native_path.h"
+#include "stream/internal/native_path.h"
 
 namespace tazmix {
 
