@@ -1,4 +1,4 @@
-#include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "audio/internal/audio_file_check.h"
@@ -16,13 +16,19 @@ uint8_t Crc8(const uint8_t* p, size_t n) {
   return crc;
 }
 
-uint16_t Crc16(const uint8_t* p, size_t n) {
-  uint16_t crc = 0;
-  for (size_t i = 0; i < n; ++i) {
-    crc ^= static_cast<uint16_t>(p[i] << 8);
-    for (int b = 0; b < 8; ++b) crc = static_cast<uint16_t>(crc & 0x8000 ? crc << 1 ^ 0x8005 : crc << 1);
-  }
-  return crc;
+// The frame checksum: CRC-16 with polynomial 0x8005, not reflected, starting
+// at 0. A frame followed by its own checksum sums to 0.
+const std::array<uint16_t, 256>& Crc16Table() {
+  static const std::array<uint16_t, 256> table = [] {
+    std::array<uint16_t, 256> t{};
+    for (unsigned i = 0; i < 256; ++i) {
+      unsigned r = i << 8;
+      for (int b = 0; b < 8; ++b) r = r & 0x8000 ? r << 1 ^ 0x8005 : r << 1;
+      t[i] = static_cast<uint16_t>(r);
+    }
+    return t;
+  }();
+  return table;
 }
 
 // Whether a frame header that passes its own checksum starts at `p`.
@@ -66,20 +72,20 @@ const char* FlacFileFault(const uint8_t* data, size_t size) {
     pos += 4 + length;
   }
   if (!FrameHeaderAt(data + pos, size - pos)) return "the FLAC file has no audio frames";
-  // The last frame runs to the end of the file, and its checksum covers it
-  // whole. Looking back from the end, the nearest header may be a chance
-  // pattern inside the last frame's data, so a few earlier ones are tried;
-  // the search is bounded in bytes and in checksums.
-  constexpr size_t kMaxLastFrame = size_t{4} << 20;
-  const size_t floor = size - std::min(size - pos, kMaxLastFrame);
-  int tries = 8;
-  for (size_t at = size - 2; at-- > floor && tries > 0;) {
-    if (!FrameHeaderAt(data + at, size - at)) continue;
-    --tries;
-    const uint16_t stored = static_cast<uint16_t>(data[size - 2] << 8 | data[size - 1]);
-    if (Crc16(data + at, size - 2 - at) == stored) return nullptr;
+  // Frames are not told apart by lengths, so each ends where the running
+  // checksum since its start comes to 0 just before another header (or the
+  // end of the file). One pass over the bytes; a damaged or cut-off frame
+  // never sums to 0 and runs into the end.
+  const auto& table = Crc16Table();
+  uint16_t crc = 0;
+  for (size_t at = pos; at < size; ++at) {
+    crc = static_cast<uint16_t>(crc << 8 ^ table[(crc >> 8 ^ data[at]) & 0xFF]);
+    if (crc == 0 && at + 1 >= pos + 8 && (at + 1 == size || FrameHeaderAt(data + at + 1, size - at - 1))) {
+      if (at + 1 == size) return nullptr;
+      pos = at + 1;
+    }
   }
-  return "the last FLAC frame is cut off or damaged";
+  return "a FLAC frame is cut off or damaged";
 }
 
 }  // namespace tazmix
