@@ -58,7 +58,8 @@ TChannel::TChannel(int32_t index, uint32_t generation, bool held)
     : _index(index), _generation(generation), _held(held) {}
 
 TChannel::~TChannel() {
-  if (!_held || _index < 0) return;
+  // Past the end of the slots once the output has closed at exit.
+  if (!_held || _index < 0 || static_cast<size_t>(_index) >= Slots().size()) return;
   PlatformStop(_index);
   Slot& slot = Slots()[static_cast<size_t>(_index)];
   slot.held = false;
@@ -67,7 +68,8 @@ TChannel::~TChannel() {
 }
 
 bool TChannel::Current() const {
-  return _index >= 0 && (_held || Slots()[static_cast<size_t>(_index)].generation == _generation);
+  if (_index < 0 || static_cast<size_t>(_index) >= Slots().size()) return false;
+  return _held || Slots()[static_cast<size_t>(_index)].generation == _generation;
 }
 
 void TChannel::Stop() {

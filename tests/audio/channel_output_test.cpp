@@ -150,7 +150,7 @@ TEST_F(ChannelOutput, StoppedChannelLeavesTheNextPlayAloneAndManyPlayAtOnce) {
 
   Ref<TSound> quiet = SoundOf(ToneWav(Wave::kSine, 600, 10, 1000));
   std::vector<Ref<TChannel>> many;
-  for (int i = 0; i < 40; ++i) many.push_back(PlaySound(quiet));
+  for (int i = 0; i < 40; ++i) many.push_back(PlaySound(quiet, LOOP_FOREVER));
   for (const auto& c : many) EXPECT_TRUE(ChannelPlaying(c));
   for (const auto& c : many) StopChannel(c);
 }

@@ -124,9 +124,10 @@ TEST(AudioWithoutDevice, PlaysSilentlyAndSaysSoOnce) {
         setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         const AudioOutputInfo info = AudioOutput();
         Ref<TSound> tone = SoundOf(ToneWav(Wave::kSine, 440, 1000, 300));
-        Ref<TChannel> channel = PlaySound(tone);
+        Ref<TChannel> channel = PlaySound(tone, LOOP_FOREVER);
         Ref<TMusic> music = OpenMusic(Ref<Object>(BankOf(ToneWav(Wave::kSine, 440, 1000, 300))));
-        const bool ok = info.open && info.silent && ChannelPlaying(channel) && PlayMusic(music) && MusicPlaying();
+        const bool ok = info.open && info.silent && ChannelPlaying(channel) && PlayMusic(music, LOOP_FOREVER) &&
+                        MusicPlaying();
         std::exit(ok && lines == 1 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "tazmix: InitAudio: no audio device .*; sound plays silently");
