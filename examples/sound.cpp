@@ -21,6 +21,7 @@
 #include "audio/channel.h"
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/wave_bank.h"
 #include "draw2d/draw2d.h"
 #include "glback/gl_vex2d_driver.h"
 #include "graphics/graphics.h"
@@ -37,30 +38,14 @@ constexpr int32_t kHeight = 240;
 constexpr int32_t kRate = 44100;
 constexpr int32_t kEscape = 27, kSpace = 32, kKeyM = 77, kKeyP = 80;
 
-// A mono 16-bit WAV file in a bank, its samples given by `wave` (-1..1) for
-// `seconds`.
+// `seconds` of sound made by `wave` (-1..1), as a WAV file in a bank.
 template <class Wave>
 Ref<TBank> MakeWav(double seconds, Wave wave) {
-  const int32_t frames = static_cast<int32_t>(seconds * kRate);
-  Ref<TBank> bank = CreateBank(44 + frames * 2);
-  const char* tags[] = {"RIFF", "WAVE", "fmt ", "data"};
-  const int32_t at[] = {0, 8, 12, 36};
-  for (int i = 0; i < 4; ++i) {
-    for (int c = 0; c < 4; ++c) PokeByte(bank, at[i] + c, tags[i][c]);
+  std::vector<int16_t> samples(static_cast<size_t>(seconds * kRate));
+  for (size_t i = 0; i < samples.size(); ++i) {
+    samples[i] = static_cast<int16_t>(std::lround(wave(static_cast<double>(i) / kRate) * 12000));
   }
-  PokeInt(bank, 4, 36 + frames * 2);
-  PokeInt(bank, 16, 16);         // the format chunk's length
-  PokeShort(bank, 20, 1);        // integer samples
-  PokeShort(bank, 22, 1);        // one channel
-  PokeInt(bank, 24, kRate);
-  PokeInt(bank, 28, kRate * 2);  // bytes per second
-  PokeShort(bank, 32, 2);        // bytes per frame
-  PokeShort(bank, 34, 16);       // bits per sample
-  PokeInt(bank, 40, frames * 2);
-  for (int32_t i = 0; i < frames; ++i) {
-    PokeShort(bank, 44 + i * 2, static_cast<int16_t>(std::lround(wave(i / double(kRate)) * 12000)) & 0xFFFF);
-  }
-  return bank;
+  return CreateWaveBank(samples, 1, kRate);
 }
 
 // A bell-like tone: a sine that dies away over a quarter of a second.

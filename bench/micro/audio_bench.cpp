@@ -25,6 +25,7 @@
 #include "audio/audio_module.h"
 #include "audio/channel.h"
 #include "audio/sound.h"
+#include "audio/wave_bank.h"
 
 using namespace tazmix;
 
@@ -66,28 +67,18 @@ int64_t WrittenFrames() {
 // A 16-bit WAV file: `seconds` of a chord with some noise, so an encoder
 // cannot shrink it to nothing.
 std::string ChordWav(double seconds, int rate, int channels) {
-  const int64_t frames = static_cast<int64_t>(seconds * rate);
-  std::string pcm;
-  pcm.reserve(static_cast<size_t>(frames * channels * 2));
+  std::vector<int16_t> samples(static_cast<size_t>(seconds * rate) * static_cast<size_t>(channels));
   std::mt19937 noise(7);
   std::uniform_int_distribution<int> jitter(-1500, 1500);
-  for (int64_t i = 0; i < frames; ++i) {
-    const double t = static_cast<double>(i) / rate;
-    for (int c = 0; c < channels; ++c) {
-      const double v = 4000 * (std::sin(2 * M_PI * 220 * t) + std::sin(2 * M_PI * (277 + 30 * c) * t) +
-                               std::sin(2 * M_PI * 330 * t * (1 + 0.01 * std::sin(t))));
-      const int s = static_cast<int>(v) + jitter(noise);
-      pcm += static_cast<char>(s & 0xFF);
-      pcm += static_cast<char>((s >> 8) & 0xFF);
-    }
+  for (size_t i = 0; i < samples.size(); ++i) {
+    const double t = static_cast<double>(i / static_cast<size_t>(channels)) / rate;
+    const int c = static_cast<int>(i % static_cast<size_t>(channels));
+    const double v = 4000 * (std::sin(2 * M_PI * 220 * t) + std::sin(2 * M_PI * (277 + 30 * c) * t) +
+                             std::sin(2 * M_PI * 330 * t * (1 + 0.01 * std::sin(t))));
+    samples[i] = static_cast<int16_t>(static_cast<int>(v) + jitter(noise));
   }
-  auto u32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-  auto u16 = [](uint32_t v) { return std::string{char(v), char(v >> 8)}; };
-  const uint32_t block = static_cast<uint32_t>(channels * 2);
-  return "RIFF" + u32(36 + static_cast<uint32_t>(pcm.size())) + "WAVEfmt " + u32(16) + u16(1) +
-         u16(static_cast<uint32_t>(channels)) + u32(static_cast<uint32_t>(rate)) +
-         u32(static_cast<uint32_t>(rate) * block) + u16(block) + u16(16) + "data" +
-         u32(static_cast<uint32_t>(pcm.size())) + pcm;
+  Ref<TBank> bank = CreateWaveBank(samples, channels, rate);
+  return {reinterpret_cast<const char*>(bank->Buf()), static_cast<size_t>(bank->Size())};
 }
 
 void WriteFile(const std::string& path, const std::string& bytes) {

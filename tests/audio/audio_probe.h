@@ -18,6 +18,7 @@
 #include "audio/channel.h"
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "audio/wave_bank.h"
 #include "stream/bank.h"
 #include "tests/support/temp_dir.h"
 
@@ -30,31 +31,26 @@ inline constexpr int64_t kSettleFrames = 8192;
 
 enum class Wave { kSine, kSquare };
 
-// A mono 16-bit WAV file at 48 kHz: `ms` of the tone, then `gap_ms` of silence.
-inline std::string ToneWav(Wave wave, double hertz, int amplitude, int ms, int gap_ms = 0) {
-  const int tone = kRate * ms / 1000, frames = tone + kRate * gap_ms / 1000;
-  std::string pcm;
-  for (int i = 0; i < frames; ++i) {
+// A mono WAV file at 48 kHz in a bank: `ms` of the tone, then `gap_ms` of
+// silence.
+inline Ref<TBank> ToneBank(Wave wave, double hertz, int amplitude, int ms, int gap_ms = 0) {
+  const int tone = kRate * ms / 1000;
+  std::vector<int16_t> samples(static_cast<size_t>(tone + kRate * gap_ms / 1000));
+  for (int i = 0; i < tone; ++i) {
     const double s = std::sin(2 * M_PI * hertz * i / kRate);
-    const int v = i >= tone ? 0 : wave == Wave::kSine ? static_cast<int>(std::lround(amplitude * s))
-                                 : (std::fmod(hertz * i / kRate, 1.0) < 0.5 ? amplitude : -amplitude);
-    pcm += static_cast<char>(v & 0xFF);
-    pcm += static_cast<char>((v >> 8) & 0xFF);
+    samples[static_cast<size_t>(i)] = static_cast<int16_t>(
+        wave == Wave::kSine ? std::lround(amplitude * s)
+                            : (std::fmod(hertz * i / kRate, 1.0) < 0.5 ? amplitude : -amplitude));
   }
-  auto u32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-  auto u16 = [](uint32_t v) { return std::string{char(v), char(v >> 8)}; };
-  return "RIFF" + u32(36 + static_cast<uint32_t>(pcm.size())) + "WAVEfmt " + u32(16) + u16(1) + u16(1) +
-         u32(kRate) + u32(kRate * 2) + u16(2) + u16(16) + "data" + u32(static_cast<uint32_t>(pcm.size())) + pcm;
+  return CreateWaveBank(samples, 1, kRate);
 }
 
-inline Ref<TBank> BankOf(const std::string& bytes) {
-  Ref<TBank> bank = CreateBank(static_cast<int32_t>(bytes.size()));
-  std::copy(bytes.begin(), bytes.end(), bank->Buf());
-  return bank;
+inline std::string BytesOf(const Ref<TBank>& bank) {
+  return {reinterpret_cast<const char*>(bank->Buf()), static_cast<size_t>(bank->Size())};
 }
 
-// A sound loaded from a bank holding `bytes`.
-inline Ref<TSound> SoundOf(const std::string& bytes) { return LoadSound(Ref<Object>(BankOf(bytes))); }
+// A sound loaded from a bank.
+inline Ref<TSound> SoundOf(const Ref<TBank>& bank) { return LoadSound(Ref<Object>(bank)); }
 
 // Interleaved left/right frames as written by the disk driver.
 struct Frames {

@@ -24,7 +24,7 @@ class ToneOutput : public AudioOutputTest, public ::testing::WithParamInterface<
 // whole (4800 frames, no more, no less) at the row's level on each side.
 TEST_P(ToneOutput, LengthVolumeAndPan) {
   const ToneRow& row = GetParam();
-  Ref<TSound> tone = SoundOf(ToneWav(Wave::kSquare, 500, kAmp, 100));
+  Ref<TSound> tone = SoundOf(ToneBank(Wave::kSquare, 500, kAmp, 100));
   ASSERT_TRUE(tone);
   EXPECT_EQ(SoundLength(tone), 100);
   Ref<TChannel> channel = AllocChannel();
@@ -65,8 +65,8 @@ using ChannelOutput = AudioOutputTest;
 // periods of both tones, starting kSettleFrames after each call.
 TEST_F(ChannelOutput, TwoChannelsMixAndPauseStopSilenceTheirOwn) {
   constexpr double kLow = 600, kHigh = 1500;
-  Ref<TChannel> low = PlaySound(SoundOf(ToneWav(Wave::kSine, kLow, kAmp, 100)), LOOP_FOREVER);
-  Ref<TChannel> high = PlaySound(SoundOf(ToneWav(Wave::kSine, kHigh, kAmp, 100)), LOOP_FOREVER);
+  Ref<TChannel> low = PlaySound(SoundOf(ToneBank(Wave::kSine, kLow, kAmp, 100)), LOOP_FOREVER);
+  Ref<TChannel> high = PlaySound(SoundOf(ToneBank(Wave::kSine, kHigh, kAmp, 100)), LOOP_FOREVER);
   ASSERT_TRUE(low && high);
   auto window = [&](const char* step, double want_low, double want_high) {
     SCOPED_TRACE(step);
@@ -104,11 +104,11 @@ class LoopOutput : public AudioOutputTest, public ::testing::WithParamInterface<
 
 TEST_P(LoopOutput, RepeatsTheGivenNumberOfTimes) {
   const LoopRow& row = GetParam();
-  const std::string wav = ToneWav(Wave::kSquare, 400, kAmp, 50, 50);
+  const Ref<TBank> wav = ToneBank(Wave::kSquare, 400, kAmp, 50, 50);
   const int64_t start = out.Written();
   Frames got;
   if (row.music) {
-    Ref<TMusic> music = OpenMusic(Ref<Object>(BankOf(wav)));
+    Ref<TMusic> music = OpenMusic(Ref<Object>(wav));
     ASSERT_TRUE(music);
     ASSERT_TRUE(PlayMusic(music, row.loops));
     got = out.ReadUntil(start, [] { return !MusicPlaying(); });
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LoopOutput,
 // functions must not reach the next sound the mixer puts in the same place.
 // More than 32 sounds play at once.
 TEST_F(ChannelOutput, StoppedChannelLeavesTheNextPlayAloneAndManyPlayAtOnce) {
-  Ref<TSound> tone = SoundOf(ToneWav(Wave::kSine, 600, kAmp, 100));
+  Ref<TSound> tone = SoundOf(ToneBank(Wave::kSine, 600, kAmp, 100));
   Ref<TChannel> old = PlaySound(tone, LOOP_FOREVER);
   StopChannel(old);
   Ref<TChannel> now = PlaySound(tone, LOOP_FOREVER);
@@ -148,7 +148,7 @@ TEST_F(ChannelOutput, StoppedChannelLeavesTheNextPlayAloneAndManyPlayAtOnce) {
   for (int side = 0; side < 2; ++side) EXPECT_NEAR(got.Level(side, 600, 0, 4800), kAmp, kAmp * 0.02);
   StopChannel(now);
 
-  Ref<TSound> quiet = SoundOf(ToneWav(Wave::kSine, 600, 10, 1000));
+  Ref<TSound> quiet = SoundOf(ToneBank(Wave::kSine, 600, 10, 1000));
   std::vector<Ref<TChannel>> many;
   for (int i = 0; i < 40; ++i) many.push_back(PlaySound(quiet, LOOP_FOREVER));
   for (const auto& c : many) EXPECT_TRUE(ChannelPlaying(c));

@@ -49,7 +49,7 @@ using MusicOutput = AudioOutputTest;
 // falling on the way; fading out, it falls to silence within 500 ms of the
 // call and ends.
 TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
-  const std::string wav = ToneWav(Wave::kSquare, 500, kAmp, 10000);
+  const std::string wav = BytesOf(ToneBank(Wave::kSquare, 500, kAmp, 10000));
   Ref<CountingStream> stream = New<CountingStream>(wav);
   Ref<TMusic> music = OpenMusic(Ref<Object>(stream));
   ASSERT_TRUE(music);
@@ -79,7 +79,7 @@ TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
 
 // Volume 0.5 halves the piece; pausing silences it and resume goes on.
 TEST_F(MusicOutput, VolumeAndPause) {
-  Ref<TMusic> music = OpenMusic(Ref<Object>(BankOf(ToneWav(Wave::kSquare, 500, kAmp, 5000))));
+  Ref<TMusic> music = OpenMusic(Ref<Object>(ToneBank(Wave::kSquare, 500, kAmp, 5000)));
   ASSERT_TRUE(music);
   SetMusicVolume(0.5f);
   ASSERT_TRUE(PlayMusic(music, LOOP_FOREVER));

@@ -21,7 +21,7 @@ std::string DataFile(const std::string& name) {
 // The file of each format: a 300 ms tone (made by sox, oggenc, flac, opusenc
 // and lame; the WAV here).
 std::string Original(const std::string& format) {
-  if (format == "wav") return ToneWav(Wave::kSine, 440, 16000, 300);
+  if (format == "wav") return BytesOf(ToneBank(Wave::kSine, 440, 16000, 300));
   return DataFile("tone." + format);
 }
 
@@ -50,7 +50,7 @@ class SoundFile : public AudioOutputTest, public ::testing::WithParamInterface<F
 // bank); a cut or damaged one gives Null and one line naming the call and why.
 TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
   const FileRow& row = GetParam();
-  const std::string original = Original(row.format);
+  std::string original = Original(row.format);
   ASSERT_GT(original.size(), 100u);
   const std::string path = folder_.Write(std::string("sound.") + row.format, Damage(original, row.change));
   ClearLastError();
@@ -58,7 +58,7 @@ TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
   if (row.change == Change::kNone) {
     ASSERT_TRUE(sound) << LastErrorText().ToUTF8String();
     EXPECT_NEAR(SoundLength(sound), 300, 50);  // MP3 adds the encoder's padding
-    EXPECT_TRUE(SoundOf(original));
+    EXPECT_TRUE(LoadSound(Ref<Object>(CreateStaticBank(original.data(), static_cast<int32_t>(original.size())))));
   } else {
     EXPECT_FALSE(sound);
     EXPECT_EQ(LastErrorText().Find("LoadSound(\""), 0) << LastErrorText().ToUTF8String();
@@ -88,7 +88,7 @@ using SoundSource = AudioOutputTest;
 // Sources that are no sound at all, and a WAV claiming 2 GiB of data in a
 // small file (no allocation of that size may follow the claim).
 TEST_F(SoundSource, MissingEmptyHugeClaimAndGarbageGiveNull) {
-  std::string huge = ToneWav(Wave::kSine, 440, 1000, 10);
+  std::string huge = BytesOf(ToneBank(Wave::kSine, 440, 1000, 10));
   huge.replace(40, 4, std::string("\xF0\xFF\xFF\x7F", 4));
   const struct {
     const char* name;
@@ -123,9 +123,9 @@ TEST(AudioWithoutDevice, PlaysSilentlyAndSaysSoOnce) {
         SetErrorLogHook([](const String&) { ++lines; });
         setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         const AudioOutputInfo info = AudioOutput();
-        Ref<TSound> tone = SoundOf(ToneWav(Wave::kSine, 440, 1000, 300));
+        Ref<TSound> tone = SoundOf(ToneBank(Wave::kSine, 440, 1000, 300));
         Ref<TChannel> channel = PlaySound(tone, LOOP_FOREVER);
-        Ref<TMusic> music = OpenMusic(Ref<Object>(BankOf(ToneWav(Wave::kSine, 440, 1000, 300))));
+        Ref<TMusic> music = OpenMusic(Ref<Object>(ToneBank(Wave::kSine, 440, 1000, 300)));
         const bool ok = info.open && info.silent && ChannelPlaying(channel) && PlayMusic(music, LOOP_FOREVER) &&
                         MusicPlaying();
         std::exit(ok && lines == 1 ? 0 : 1);
