@@ -56,6 +56,23 @@ bool FrameHeaderAt(const uint8_t* p, size_t left) {
   return n < left && Crc8(p, n) == p[n];
 }
 
+// Frames are not told apart by lengths, so each ends where the running
+// checksum since its start comes to 0 just before another header (or
+// `end`). One pass over the bytes from the first frame at `pos`; a damaged
+// or cut-off frame never sums to 0 and runs into the end.
+bool FramesRunTo(const uint8_t* data, size_t pos, size_t end) {
+  const auto& table = Crc16Table();
+  uint16_t crc = 0;
+  for (size_t at = pos; at < end; ++at) {
+    crc = static_cast<uint16_t>(crc << 8 ^ table[(crc >> 8 ^ data[at]) & 0xFF]);
+    if (crc == 0 && at + 1 >= pos + 8 && (at + 1 == end || FrameHeaderAt(data + at + 1, end - at - 1))) {
+      if (at + 1 == end) return true;
+      pos = at + 1;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 const char* FlacFileFault(const uint8_t* data, size_t size) {
@@ -72,19 +89,10 @@ const char* FlacFileFault(const uint8_t* data, size_t size) {
     pos += 4 + length;
   }
   if (!FrameHeaderAt(data + pos, size - pos)) return "the FLAC file has no audio frames";
-  // Frames are not told apart by lengths, so each ends where the running
-  // checksum since its start comes to 0 just before another header (or the
-  // end of the file). One pass over the bytes; a damaged or cut-off frame
-  // never sums to 0 and runs into the end.
-  const auto& table = Crc16Table();
-  uint16_t crc = 0;
-  for (size_t at = pos; at < size; ++at) {
-    crc = static_cast<uint16_t>(crc << 8 ^ table[(crc >> 8 ^ data[at]) & 0xFF]);
-    if (crc == 0 && at + 1 >= pos + 8 && (at + 1 == size || FrameHeaderAt(data + at + 1, size - at - 1))) {
-      if (at + 1 == size) return nullptr;
-      pos = at + 1;
-    }
-  }
+  // Some taggers append a 128-byte ID3v1 tag, which is no frame.
+  if (FramesRunTo(data, pos, size)) return nullptr;
+  if (size - pos >= 128 + 8 && std::memcmp(data + size - 128, "TAG", 3) == 0 && FramesRunTo(data, pos, size - 128))
+    return nullptr;
   return "a FLAC frame is cut off or damaged";
 }
 

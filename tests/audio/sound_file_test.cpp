@@ -25,7 +25,7 @@ std::string Original(const std::string& format) {
   return DataFile("tone." + format);
 }
 
-enum class Change { kNone, kHalf, kLastBytes, kHeaderOnly, kMagic, kMiddleByte };
+enum class Change { kNone, kHalf, kLastBytes, kHeaderOnly, kMagic, kMiddleByte, kTrailingTag };
 
 std::string Damage(std::string bytes, Change change) {
   switch (change) {
@@ -35,6 +35,7 @@ std::string Damage(std::string bytes, Change change) {
     case Change::kHeaderOnly: bytes.resize(16); break;
     case Change::kMagic: bytes.replace(0, 4, "XyZw"); break;
     case Change::kMiddleByte: bytes[bytes.size() / 2] ^= 0x5A; break;
+    case Change::kTrailingTag: bytes += "TAG" + std::string(125, 'x'); break;  // an ID3v1 tag
   }
   return bytes;
 }
@@ -47,7 +48,8 @@ struct FileRow {
 class SoundFile : public AudioOutputTest, public ::testing::WithParamInterface<FileRow> {};
 
 // A whole file of each format loads at its length (from a file and from a
-// bank); a cut or damaged one gives Null and one line naming the call and why.
+// bank), also with a tag after its frames; a cut or damaged one gives Null and
+// one line naming the call and why.
 TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
   const FileRow& row = GetParam();
   std::string original = Original(row.format);
@@ -55,7 +57,7 @@ TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
   const std::string path = folder_.Write(std::string("sound.") + row.format, Damage(original, row.change));
   ClearLastError();
   Ref<TSound> sound = LoadSound(String::FromUTF8String(path));
-  if (row.change == Change::kNone) {
+  if (row.change == Change::kNone || row.change == Change::kTrailingTag) {
     ASSERT_TRUE(sound) << LastErrorText().ToUTF8String();
     EXPECT_NEAR(SoundLength(sound), 300, 50);  // MP3 adds the encoder's padding
     EXPECT_TRUE(LoadSound(Ref<Object>(CreateStaticBank(original.data(), static_cast<int32_t>(original.size())))));
@@ -73,11 +75,12 @@ std::vector<FileRow> FileRows() {
   }
   // Ogg pages and FLAC frames carry checksums; WAV and MP3 data do not.
   for (const char* format : {"ogg", "opus", "flac"}) rows.push_back({format, Change::kMiddleByte});
+  for (const char* format : {"flac", "mp3"}) rows.push_back({format, Change::kTrailingTag});
   return rows;
 }
 
 std::string RowName(const ::testing::TestParamInfo<FileRow>& info) {
-  static const char* names[] = {"Whole", "Half", "LastBytesCut", "HeaderOnly", "BadMagic", "MiddleByteFlipped"};
+  static const char* names[] = {"Whole", "Half", "LastBytesCut", "HeaderOnly", "BadMagic", "MiddleByteFlipped", "TrailingTag"};
   return std::string(info.param.format) + names[static_cast<int>(info.param.change)];
 }
 
