@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # wngerman: /usr/share/dict/ngerman, the large German list of the word-list benchmark.
-scripts/install-deps.sh wngerman
+# vorbis-tools: oggenc, which encodes the sound benchmark's Ogg file.
+scripts/install-deps.sh wngerman vorbis-tools
 scripts/build.sh
 
 for program in build/bench/bench_*; do

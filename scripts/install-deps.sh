@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libpng-dev zlib1g-dev libfreetype-dev libgl-dev libegl-dev
   libgl1-mesa-dri libegl-mesa0 libglx-mesa0
   fonts-liberation2
+  libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils x11-apps
 )

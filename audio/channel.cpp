@@ -1,0 +1,138 @@
+#include "audio/channel.h"
+
+#include <vector>
+
+#include "audio/audio_module.h"
+#include "audio/internal/audio_levels.h"
+#include "audio/internal/audio_platform.h"
+#include "runtime/error_report.h"
+
+namespace tazmix {
+
+namespace {
+
+constexpr int32_t kMostChannels = 256;
+
+// What the library knows of each mixer channel: whether the program holds
+// it, which play it carries, and the sound of that play, kept alive while it
+// sounds. Never destroyed: held channels may be released during exit.
+struct Slot {
+  bool held = false;
+  uint32_t generation = 0;
+  Ref<TSound> sound;
+};
+
+std::vector<Slot>& Slots() {
+  static auto* slots = new std::vector<Slot>();
+  return *slots;
+}
+
+// Lets go of the sounds that have ended. Runs on the main thread, since the
+// mixer's own end-of-sound callback runs on the audio thread, where
+// references must not be touched.
+void DropEnded() {
+  std::vector<Slot>& slots = Slots();
+  slots.resize(static_cast<size_t>(PlatformChannelCount()));
+  for (size_t i = 0; i < slots.size(); ++i) {
+    if (slots[i].sound && !PlatformChannelBusy(static_cast<int32_t>(i))) slots[i].sound = nullptr;
+  }
+}
+
+// A channel neither held nor busy, adding channels when all are; -1 when
+// kMostChannels are in use.
+int32_t FreeIndex() {
+  DropEnded();
+  std::vector<Slot>& slots = Slots();
+  for (size_t i = 0; i < slots.size(); ++i) {
+    if (!slots[i].held && !PlatformChannelBusy(static_cast<int32_t>(i))) return static_cast<int32_t>(i);
+  }
+  const int32_t count = static_cast<int32_t>(slots.size());
+  if (count == 0 || count >= kMostChannels) return -1;
+  slots.resize(static_cast<size_t>(SetPlatformChannelCount(count * 2 < kMostChannels ? count * 2 : kMostChannels)));
+  return static_cast<int32_t>(slots.size()) > count ? count : -1;
+}
+
+}  // namespace
+
+TChannel::TChannel(int32_t index, uint32_t generation, bool held)
+    : _index(index), _generation(generation), _held(held) {}
+
+TChannel::~TChannel() {
+  // Past the end of the slots once the output has closed at exit.
+  if (!_held || _index < 0 || static_cast<size_t>(_index) >= Slots().size()) return;
+  PlatformStop(_index);
+  Slot& slot = Slots()[static_cast<size_t>(_index)];
+  slot.held = false;
+  slot.sound = nullptr;
+  ++slot.generation;
+}
+
+bool TChannel::Current() const {
+  if (_index < 0 || static_cast<size_t>(_index) >= Slots().size()) return false;
+  return _held || Slots()[static_cast<size_t>(_index)].generation == _generation;
+}
+
+void TChannel::Stop() {
+  if (!Current()) return;
+  PlatformStop(_index);
+  Slots()[static_cast<size_t>(_index)].sound = nullptr;
+}
+
+void TChannel::Pause() {
+  if (Current()) PlatformPause(_index);
+}
+
+void TChannel::Resume() {
+  if (Current()) PlatformResume(_index);
+}
+
+void TChannel::SetVolume(float volume) {
+  _volume = ClampLevel(volume, 0, 1);
+  if (Current()) PlatformSetVolume(_index, MixerVolume(_volume));
+}
+
+void TChannel::SetPan(float pan) {
+  _pan = ClampLevel(pan, -1, 1);
+  if (Current()) PlatformSetGains(_index, PanGains(_pan));
+}
+
+bool TChannel::Playing() { return Current() && PlatformChannelBusy(_index); }
+
+Ref<TChannel> AllocChannel() {
+  InitAudio();
+  const int32_t index = FreeIndex();
+  if (index < 0) {
+    if (PlatformChannelCount() > 0) NoteFailure("AllocChannel: every channel is held or busy");
+    // Without an output the channel has no place and does nothing.
+    return PlatformChannelCount() > 0 ? nullptr : New<TChannel>(-1, 0, true);
+  }
+  Slots()[static_cast<size_t>(index)].held = true;
+  return New<TChannel>(index, 0, true);
+}
+
+Ref<TChannel> PlaySound(const Ref<TSound>& sound, int32_t loops) { return PlaySound(sound, nullptr, loops); }
+
+Ref<TChannel> PlaySound(const Ref<TSound>& sound, const Ref<TChannel>& channel, int32_t loops) {
+  InitAudio();
+  if (!sound) return nullptr;
+  Ref<TChannel> target = channel && channel->Current() ? channel : nullptr;
+  if (!target) {
+    const int32_t index = FreeIndex();
+    if (index < 0) {
+      NoteFailure("PlaySound: every channel is held or busy");
+      return nullptr;
+    }
+    target = New<TChannel>(index, 0, false);
+  }
+  Slot& slot = Slots()[static_cast<size_t>(target->_index)];
+  // A new play: handles of the channel's earlier plays stop answering.
+  target->_generation = ++slot.generation;
+  slot.sound = sound;
+  if (!PlatformPlay(target->_index, *sound, loops, MixerVolume(target->_volume), PanGains(target->_pan))) {
+    slot.sound = nullptr;
+    return nullptr;
+  }
+  return target;
+}
+
+}  // namespace tazmix
