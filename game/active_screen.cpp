@@ -1,5 +1,7 @@
 #include "game/active_screen.h"
 
+#include "system/polled_input.h"
+
 namespace vindra {
 
 namespace {
@@ -11,5 +13,11 @@ Screen active = Screen::None;
 Screen ActiveScreen() { return active; }
 
 void SetActiveScreen(Screen screen) { active = screen; }
+
+void EnterScreen(Screen screen) {
+  tazmix::FlushKeys();
+  tazmix::FlushMouse();
+  active = screen;
+}
 
 }  // namespace vindra

@@ -9,4 +9,9 @@ enum class Screen { None, Title, Round, End };
 Screen ActiveScreen();
 void SetActiveScreen(Screen screen);
 
+// Makes `screen` the active one and drops the key and mouse hits made before
+// it: a click or key meant for the screen just left (a right click on the
+// title, the second click of a double click) must not act on the new one.
+void EnterScreen(Screen screen);
+
 }  // namespace vindra

@@ -48,6 +48,8 @@ void ShowEndScreen(int32_t endTime) {
   const int32_t bonus = TimeBonus(endTime, GameMilliSecs());
   EndBonus = bonus;
   SetColor(255, 255, 255);
+  // A second click on the last word's cell must not close the screen unseen.
+  EnterScreen(Screen::End);
   for (;;) {
     SetActiveScreen(Screen::End);
     Cls();

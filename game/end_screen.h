@@ -27,8 +27,8 @@ int32_t TimeBonus(int32_t endTime, int32_t now);
 // The lines the end screen shows `seconds` whole seconds after it began.
 std::vector<EndScreenLine> EndScreenLines(int32_t seconds, int32_t bonus);
 
-// Runs the end screen until Escape or a mouse button; its one-second timer
-// is stopped when it returns.
+// Runs the end screen until Escape or a mouse button made on it; its
+// one-second timer is stopped when it returns.
 void ShowEndScreen(int32_t endTime);
 
 }  // namespace vindra

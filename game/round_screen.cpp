@@ -125,6 +125,8 @@ void PlayRound(int32_t minLength, int32_t maxLength, int32_t wordCount) {
   Score = 0;
   EndState = 0;
   SkipCount = 0;
+  // Only clicks made on the round's own screen count (after the loading, too).
+  EnterScreen(Screen::Round);
   for (;;) {
     SetActiveScreen(Screen::Round);
     Cls();

@@ -36,8 +36,9 @@ int32_t CellSize(int32_t height, int32_t cells);
 // are -1 when `size` is 0.
 void GridCellAt(int32_t mx, int32_t my, int32_t size, int32_t& column, int32_t& row);
 
-// Loads the words, resets the round state and runs frames until the words
-// run out or the time is over (then the end screen), or Escape is hit.
+// Loads the words, resets the round state, drops input made before the
+// round, and runs frames until the words run out or the time is over (then
+// the end screen), or Escape is hit.
 void PlayRound(int32_t minLength, int32_t maxLength, int32_t wordCount);
 
 // Draws the current word's grid and scores a left click on it.

@@ -37,6 +37,7 @@ void PlayChoice(TitleChoice choice) {
 }
 
 void RunTitleScreen() {
+  EnterScreen(Screen::Title);
   for (;;) {
     SetActiveScreen(Screen::Title);
     Cls();
@@ -48,8 +49,11 @@ void RunTitleScreen() {
     if (MouseHit(1)) {
       const int32_t mx = MouseX();
       const int32_t my = MouseY();
-      PlayChoice(TitleChoiceAt(mx, my));
-      SetActiveScreen(Screen::Title);
+      const TitleChoice choice = TitleChoiceAt(mx, my);
+      if (choice != TitleChoice::None) {
+        PlayChoice(choice);
+        EnterScreen(Screen::Title);
+      }
     }
     if (KeyHit(27)) return;
     if (AppTerminate()) EndApplication();

@@ -19,8 +19,8 @@ TitleChoice TitleChoiceAt(int32_t mx, int32_t my);
 // Starts the round the choice stands for; nothing for None.
 void PlayChoice(TitleChoice choice);
 
-// The title screen loop; returns when Escape is hit. A close request ends
-// the program.
+// The title screen loop; returns when Escape is hit. Input made on a round
+// or end screen is dropped on coming back. A close request ends the program.
 void RunTitleScreen();
 
 }  // namespace vindra

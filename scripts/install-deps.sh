@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those missing.
-# Quiet when everything is present; safe to run again and again.
+# Quiet when everything is present (else apt shows its progress); safe to run
+# again and again.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils x11-apps
+  dpkg-dev lintian desktop-file-utils appstream
 )
 # Extra packages a caller may ask for (the benchmarks' dictionary, say).
 packages+=("$@")
@@ -28,4 +30,4 @@ sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

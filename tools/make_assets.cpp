@@ -2,11 +2,14 @@
 // and font code and writes them into a folder.
 //
 //   make_assets <output folder> <font folder>
+//   make_assets --icons <output folder> <font folder>
 //
 // The font folder holds LiberationSans-Regular.ttf and LiberationSans-Bold.ttf
 // (Debian's fonts-liberation2). Writes Title.png, Dif0.png, Dif1.png,
-// Dif2.png, Clipboard.png, Clock.png and Row.png; exit code 1 with a message
-// on standard error when a font is missing or a file cannot be written.
+// Dif2.png, Clipboard.png, Clock.png and Row.png; with --icons instead the
+// menu icon as vindra-48.png, vindra-64.png, vindra-128.png and
+// vindra-256.png. Exit code 1 with a message on standard error when a font is
+// missing or a file cannot be written.
 #include <cstdio>
 #include <string>
 
@@ -28,22 +31,34 @@ bool Save(const Ref<TPixmap>& pixmap, const std::string& folder, const char* nam
   return false;
 }
 
+bool SaveIcons(FontSet& fonts, const std::string& out) {
+  bool ok = true;
+  for (const int32_t size : {48, 64, 128, 256}) {
+    const std::string name = "vindra-" + std::to_string(size) + ".png";
+    ok = Save(DrawIcon(fonts, size).ToRGBA(), out, name.c_str()) && ok;
+  }
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: make_assets <output folder> <font folder>\n");
+  const bool icons = argc == 4 && std::string(argv[1]) == "--icons";
+  if (argc != 3 && !icons) {
+    std::fprintf(stderr, "usage: make_assets [--icons] <output folder> <font folder>\n");
     return 2;
   }
-  const std::string out = argv[1];
+  const std::string out = argv[argc - 2];
   InitFreeTypeFont();
   InitPNGLoader();
-  FontSet fonts(argv[2]);
+  FontSet fonts(argv[argc - 1]);
   if (!fonts.Usable()) {
-    std::fprintf(stderr, "make_assets: no LiberationSans-Regular.ttf and LiberationSans-Bold.ttf in %s\n", argv[2]);
+    std::fprintf(stderr, "make_assets: no LiberationSans-Regular.ttf and LiberationSans-Bold.ttf in %s\n",
+                 argv[argc - 1]);
     return 1;
   }
   try {
+    if (icons) return SaveIcons(fonts, out) ? 0 : 1;
     bool ok = Save(DrawTitle(fonts).ToRGBA(), out, "Title.png");
     for (int32_t i = 0; i < 3; ++i) {
       const std::string name = "Dif" + std::to_string(i) + ".png";

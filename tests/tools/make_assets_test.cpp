@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -137,6 +138,48 @@ TEST_F(MakeAssets, TheTitleSpansItsWidthOnTransparency) {
   EXPECT_GE(right, 183);
   EXPECT_EQ(AlphaOf(title->ReadPixel(0, 0)), 0);
   EXPECT_EQ(AlphaOf(title->ReadPixel(195, 103)), 0);
+}
+
+TEST(MakeAssetsIcons, EverySizeIsTheSameTileShrunk) {
+  InitPNGLoader();
+  TempDir dir;
+  const auto r = test::RunChild(Tool(), {Tool(), "--icons", dir.Path(), kFontFolder});
+  ASSERT_TRUE(r.exited);
+  ASSERT_EQ(r.exit_code, 0) << r.err;
+  // Mean premultiplied red, green, blue and alpha: shrinking by area keeps them.
+  auto means = [](const Ref<TPixmap>& p) {
+    std::array<double, 4> sum{};
+    for (int32_t y = 0; y < p->height; ++y)
+      for (int32_t x = 0; x < p->width; ++x) {
+        const int32_t c = p->ReadPixel(x, y);
+        const double a = AlphaOf(c) / 255.0;
+        sum[0] += RedOf(c) * a, sum[1] += GreenOf(c) * a, sum[2] += BlueOf(c) * a, sum[3] += AlphaOf(c);
+      }
+    for (double& v : sum) v /= double(p->width) * p->height;
+    return sum;
+  };
+  std::array<double, 4> big{};
+  for (const int32_t size : {256, 128, 64, 48}) {
+    SCOPED_TRACE(size);
+    Ref<TPixmap> icon = Load(dir.Path(), ("vindra-" + std::to_string(size) + ".png").c_str());
+    ASSERT_TRUE(icon);
+    ASSERT_EQ(icon->width, size);
+    ASSERT_EQ(icon->height, size);
+    ASSERT_EQ(icon->format, FORMAT_RGBA32);
+    // Rounded corners see-through, the tile solid, the gold title in the middle.
+    EXPECT_EQ(AlphaOf(icon->ReadPixel(0, 0)), 0);
+    EXPECT_EQ(AlphaOf(icon->ReadPixel(size - 1, size - 1)), 0);
+    EXPECT_EQ(AlphaOf(icon->ReadPixel(size / 2, size / 8)), 255);
+    int32_t gold = 0;
+    for (int32_t x = size / 4; x < size * 3 / 4; ++x) {
+      const int32_t c = icon->ReadPixel(x, size * 9 / 20);
+      gold += RedOf(c) > 200 && GreenOf(c) > 120 && BlueOf(c) < 120;
+    }
+    EXPECT_GT(gold, size / 16);
+    const auto m = means(icon);
+    if (size == 256) big = m;
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(m[i], big[i], 1.5) << "channel " << i;
+  }
 }
 
 TEST(MakeAssetsFailure, MissingFontsOrAnUnwritableFolderEndWithAMessage) {

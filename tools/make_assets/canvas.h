@@ -69,6 +69,11 @@ class Canvas {
 
   // Paints `paint` through `mask` over what is there, scaled by `opacity`.
   void Draw(const Mask& mask, const Paint& paint, float opacity = 1);
+  // Puts `other` over this canvas with its top-left pixel at (x, y).
+  void DrawCanvas(const Canvas& other, int32_t x, int32_t y);
+  // A smaller copy: each new pixel is the area-weighted mean of the pixels
+  // it covers, so fine lines fade rather than vanish.
+  Canvas Shrunk(int32_t width, int32_t height) const;
   // The straight-alpha colour of a pixel.
   Color Pixel(int32_t x, int32_t y) const;
 

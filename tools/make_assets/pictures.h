@@ -17,6 +17,9 @@ Canvas DrawButton(FontSet& fonts, int32_t difficulty);
 Canvas DrawCellTile();
 // "Clock.png": the 200 x 200 face, centred on (100, 100).
 Canvas DrawClockFace(FontSet& fonts);
+// The menu icon, `size` x `size`: the title on a slate tile like the grid's
+// cells, drawn at 256 and shrunk.
+Canvas DrawIcon(FontSet& fonts, int32_t size);
 // "Row.png": a 4 x 82 hand that turns about its bottom; black is see-through.
 Canvas DrawClockHand();
 

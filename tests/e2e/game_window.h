@@ -1,0 +1,86 @@
+// The game's window as a player meets it on a virtual display: started, its
+// screens told apart on screenshots, clicked and keyed with xdotool.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/x_session.h"
+
+namespace vindra::e2e {
+
+inline const std::string kGameTitle = "Vindra! - QMC #37 - Dravik - v1.05";
+
+class GameWindow {
+ public:
+  explicit GameWindow(const VirtualDisplay& display) : display_(display) {}
+
+  // Starts the program and waits up to `ms` for its window; false when none
+  // appeared (the program's standard error then says why).
+  bool Start(const std::string& program, const std::vector<std::string>& args,
+             const std::string& working_directory = "", int ms = 30000) {
+    game_ = std::make_unique<Program>(program, args, display_, working_directory);
+    window_ = FindWindow(display_, kGameTitle, ms);
+    if (window_.empty()) return false;
+    geometry_ = WindowGeometry(display_, window_);
+    return true;
+  }
+
+  Program& Game() { return *game_; }
+
+  // Waits up to `ms` until the screen satisfies `test`, looking every 100 ms.
+  bool WaitForScreen(const std::function<bool(const Screenshot&)>& test, int ms = 20000) {
+    for (int waited = 0; waited <= ms; waited += 100) {
+      Screenshot shot(display_);
+      if (shot.Valid() && test(shot)) return true;
+      Sleep(100);
+    }
+    return false;
+  }
+  bool WaitForTitle(int ms = 20000) {
+    return WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }, ms);
+  }
+  bool WaitForRound(int ms = 20000) {
+    return WaitForScreen([&](const Screenshot& s) { return RoundShown(s); }, ms);
+  }
+
+  // Lit pixels of a rectangle given in window coordinates.
+  int Lit(const Screenshot& shot, int x, int y, int w, int h) const {
+    return shot.LitPixels(geometry_.x + x, geometry_.y + y, w, h);
+  }
+  // Title picture and first button, and no grid.
+  bool TitleShown(const Screenshot& shot) const {
+    const int w = geometry_.width;
+    return Lit(shot, w / 2 - 98, 70, 196, 60) > 200 && Lit(shot, w / 2 - 112, 200, 225, 75) > 500 &&
+           Lit(shot, 10, 10, 80, 80) == 0;
+  }
+  // The grid's first cells and the clock.
+  bool RoundShown(const Screenshot& shot) const {
+    const int w = geometry_.width;
+    return Lit(shot, 10, 10, 80, 80) > 1000 && Lit(shot, w - 220, 20, 200, 200) > 5000;
+  }
+
+  // One xdotool run: the server takes the move before the click. (No
+  // --sync: it waits for a move that never comes when the pointer is there
+  // already.)
+  void Click(int x, int y) {
+    XDoTool(display_, {"mousemove", std::to_string(geometry_.x + x), std::to_string(geometry_.y + y), "click", "1"});
+  }
+  // Keys go to the window under the pointer: there is no window manager.
+  void Key(const std::string& name) {
+    XDoTool(display_, {"mousemove", std::to_string(geometry_.x + geometry_.width - 5),
+                       std::to_string(geometry_.y + geometry_.height - 5), "key", name});
+  }
+
+  const Geometry& WindowArea() const { return geometry_; }
+
+ private:
+  const VirtualDisplay& display_;
+  std::unique_ptr<Program> game_;
+  std::string window_;
+  Geometry geometry_;
+};
+
+}  // namespace vindra::e2e
