@@ -9,7 +9,7 @@ packages=(
   libgl1-mesa-dri libegl-mesa0 libglx-mesa0
   fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils x11-apps
+  xvfb xauth xdotool x11-utils x11-apps openbox
 )
 # Extra packages a caller may ask for (the benchmarks' dictionary, say).
 packages+=("$@")
