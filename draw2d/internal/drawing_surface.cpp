@@ -43,6 +43,9 @@ bool AdoptSurfaceSize(TVex2DGraphics& g) {
   int32_t width = 0, height = 0, depth = 0, hertz = 0, flags = 0;
   g.GetSettings(width, height, depth, hertz, flags);
   if (width == g._surface_width && height == g._surface_height) return false;
+  // A window without area (minimised to 0 x 0) shows nothing whatever is
+  // drawn; the state stays laid out for the size it will come back with.
+  if (width <= 0 || height <= 0) return false;
   if (g.viewport_x == 0 && g.viewport_y == 0 && g.viewport_w == g._surface_width &&
       g.viewport_h == g._surface_height) {
     g.viewport_w = width;

@@ -16,7 +16,8 @@ void ApplyVirtualResolution(float width, float height);
 // Reads the context's size as it is now. If it changed since the state was
 // last laid out: a viewport that covered the whole context covers the whole
 // of it again, and a virtual resolution the program never set becomes the
-// new size. Returns true when the size had changed; sends nothing.
+// new size. A size of 0 or less (a minimised window) is not taken. Returns
+// true when the state changed; sends nothing.
 bool AdoptSurfaceSize(TVex2DGraphics& g);
 
 // Listens for EVENT_WINDOWSIZE: the current graphics adopts its context's
