@@ -7,7 +7,10 @@
 // arrive as events (EVENT_PADDOWN ... in system/event.h, the pad's index in
 // `x`) and are kept for the queries below, in the keyboard's style. Every
 // query polls the system first. A pad keeps its index from connect to
-// disconnect; a new pad takes the lowest free index.
+// disconnect; a new pad takes the lowest free index. While the program has
+// windows but none of them has the focus, presses and stick moves are not
+// reported (releases are), so a player's input in another program does not
+// reach this one.
 //
 // Without pads, and for pad indices, buttons and axes out of range, every
 // query answers "nothing": 0, 0.0 or "".

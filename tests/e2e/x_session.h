@@ -83,6 +83,7 @@ inline std::string XClient(const VirtualDisplay& display, const std::string& pro
 class WindowManager {
  public:
   explicit WindowManager(const VirtualDisplay& display) {
+    if (!display.Running()) return;
     std::vector<std::string> env = {"DISPLAY=" + display.Name()};
     if (const char* home = getenv("HOME")) env.push_back(std::string("HOME=") + home);
     std::vector<char*> envp;
@@ -99,6 +100,10 @@ class WindowManager {
     // Ready once it has announced itself on the root window; its very first
     // start on a machine may build font caches first.
     for (int waited = 0; pid_ > 0 && waited <= 30000; waited += 50) {
+      if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;  // it ended: there is none
+        break;
+      }
       if (XClient(display, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).find("window id") != std::string::npos) {
         ready_ = true;
         break;

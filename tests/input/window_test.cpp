@@ -49,42 +49,48 @@ Ref<Object> ListenForSizes(int32_t, const Ref<Object>& data, const Ref<Object>&)
 
 int32_t Rgb(const Ref<TPixmap>& p, int32_t x, int32_t y) { return p->ReadPixel(x, y) & 0xFFFFFF; }
 
+// The display and its window manager, for the rest of the process: SDL's
+// video stays connected to the display until the process ends, and so does
+// what SDL keeps of it.
+struct XSession {
+  vindra::e2e::VirtualDisplay display;
+  vindra::e2e::WindowManager window_manager{display};
+  bool video_was_up = false;
+};
+
 class XWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    display_ = new vindra::e2e::VirtualDisplay();
-    if (!display_->Running() || SDL_WasInit(SDL_INIT_VIDEO)) return;
-    window_manager_ = new vindra::e2e::WindowManager(*display_);
-    // This process draws on the display itself, not offscreen.
-    setenv("DISPLAY", display_->Name().c_str(), 1);
-    unsetenv("SDL_VIDEODRIVER");
+    static XSession session;
+    session_ = &session;
+    session.video_was_up = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+    if (!session.display.Running() || session.video_was_up) return;
+    // The modules start before the display is named: the session bus that
+    // SDL looks for at start-up would otherwise be sought through it.
     ApplicationTitle = kTitle;
     InitGLVex2DDriver();
     AddHook(EmitEventHook, ListenForSizes, nullptr, 0);
-  }
-  static void TearDownTestSuite() {
-    EndGraphics();
-    // Let go of the display before it goes away.
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    delete window_manager_;
-    window_manager_ = nullptr;
-    delete display_;
-    display_ = nullptr;
+    // This process draws on the display itself, not offscreen; video starts
+    // with the first window.
+    setenv("DISPLAY", session.display.Name().c_str(), 1);
+    unsetenv("SDL_VIDEODRIVER");
   }
   void SetUp() override {
-    ASSERT_TRUE(display_->Running()) << "Xvfb did not start";
-    ASSERT_TRUE(window_manager_ && window_manager_->Running()) << "no window manager on the display";
+    ASSERT_TRUE(session_->display.Running()) << "Xvfb did not start";
+    ASSERT_TRUE(session_->window_manager.Running()) << "no window manager on the display";
+    ASSERT_FALSE(session_->video_was_up) << "video started elsewhere in this process; run these tests on their own";
     sizes_heard.clear();
   }
+  void TearDown() override { EndGraphics(); }
 
   // Opens the main graphics and finds its window on the display.
   Ref<TGraphics> Open(int32_t width, int32_t height, int32_t flags) {
     Ref<TGraphics> g = OpenGraphics(width, height, 0, 0, flags);
-    if (g) window_ = vindra::e2e::FindWindow(*display_, kTitle, 5000);
+    if (g) window_ = vindra::e2e::FindWindow(session_->display, kTitle, 5000);
     return g;
   }
   ::testing::AssertionResult Resize(int32_t width, int32_t height) {
-    vindra::e2e::XDoTool(*display_, {"windowsize", window_, std::to_string(width), std::to_string(height)});
+    vindra::e2e::XDoTool(session_->display, {"windowsize", window_, std::to_string(width), std::to_string(height)});
     return AwaitSize(width, height);
   }
   static ::testing::AssertionResult AwaitSize(int32_t width, int32_t height) {
@@ -92,13 +98,11 @@ class XWindow : public ::testing::Test {
                  "the window to be " + std::to_string(width) + "x" + std::to_string(height));
   }
 
-  static vindra::e2e::VirtualDisplay* display_;
-  static vindra::e2e::WindowManager* window_manager_;
+  static XSession* session_;
   std::string window_;
 };
 
-vindra::e2e::VirtualDisplay* XWindow::display_ = nullptr;
-vindra::e2e::WindowManager* XWindow::window_manager_ = nullptr;
+XSession* XWindow::session_ = nullptr;
 
 TEST_F(XWindow, AResizedWindowReportsItsSizeAndTheNextFrameFillsIt) {
   Ref<TGraphics> g = Open(320, 240, GRAPHICS_RESIZABLE);
