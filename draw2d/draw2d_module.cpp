@@ -5,6 +5,7 @@
 #include "draw2d/collision_quad.h"
 #include "draw2d/image.h"
 #include "draw2d/image_font.h"
+#include "draw2d/internal/drawing_surface.h"
 #include "draw2d/vex2d_driver.h"
 #include "draw2d/vex2d_graphics.h"
 #include "graphics/graphics.h"
@@ -23,6 +24,7 @@ void InitDraw2D() {
   RegisterClassRecord(typeid(TVex2DDriver));
   RegisterClassRecord(typeid(TVex2DGraphics));
   RegisterCollisionClasses();
+  FollowWindowSizes();
 }
 
 }  // namespace tazmix

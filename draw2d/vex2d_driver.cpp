@@ -28,6 +28,7 @@ void TVex2DDriver::DrawPoly(const std::vector<float>&, float, float, float, floa
 void TVex2DDriver::DrawPixmap(const Ref<TPixmap>&, int32_t, int32_t) { ThrowNullMethod(); }
 Ref<TPixmap> TVex2DDriver::GrabPixmap(int32_t, int32_t, int32_t, int32_t) { ThrowNullMethod(); }
 void TVex2DDriver::SetResolution(float, float) { ThrowNullMethod(); }
+void TVex2DDriver::SetSurface(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 
 TVex2DDriver* CurrentVex2DDriver() { return CurrentDriverRef().get(); }
 

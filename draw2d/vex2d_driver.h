@@ -63,8 +63,17 @@ class TVex2DDriver : public TGraphicsDriver {
   virtual void DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y);
   // A new pixmap with the context's pixels in that rectangle.
   virtual Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height);
-  // Drawing coordinates 0..width and 0..height span the whole context.
+  // Drawing coordinates 0..width and 0..height span the area of the last
+  // SetSurface: the whole context unless a virtual resolution is letterboxed.
   virtual void SetResolution(float width, float height);
+
+  // Beside the operations above, and not abstract: the context's drawable
+  // size as it is now, and the rectangle of it (pixels from the top-left
+  // corner) that SetResolution's coordinates span. Sent before SetResolution
+  // whenever the context is made current, changes size or gets another
+  // virtual resolution. Does nothing here.
+  virtual void SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y, int32_t area_width,
+                          int32_t area_height);
 };
 
 // The driver of the current 2D graphics context, or Null when none is

@@ -2,7 +2,7 @@
 
 #include "draw2d/draw_primitives.h"
 #include "draw2d/draw_state.h"
-#include "draw2d/virtual_resolution.h"
+#include "draw2d/internal/drawing_surface.h"
 #include "graphics/graphics.h"
 #include "runtime/exception.h"
 
@@ -40,8 +40,16 @@ void TVex2DGraphics::Close() {
   _driver = nullptr;
 }
 
+int32_t TVex2DGraphics::SetFullScreen(int32_t on) {
+  if (!_graphics) return TGraphics::SetFullScreen(on);
+  return _graphics->SetFullScreen(on);
+}
+
+int32_t TVex2DGraphics::FullScreen() { return _graphics ? _graphics->FullScreen() : 0; }
+
 void TVex2DGraphics::Validate() {
-  SetVirtualResolution(vres_width, vres_height);
+  AdoptSurfaceSize(*this);
+  ApplyVirtualResolution(vres_width, vres_height);
   SetBlend(blend_mode);
   SetColor(color_red, color_green, color_blue);
   SetAlpha(color_alpha);
@@ -86,6 +94,8 @@ Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const
   g->image_font = DefaultFontRef();
   g->vres_width = static_cast<float>(width);
   g->vres_height = static_cast<float>(height);
+  g->_surface_width = width;
+  g->_surface_height = height;
   g->_graphics = graphics;
   g->_driver = driver;
   return g;

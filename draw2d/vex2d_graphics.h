@@ -46,16 +46,32 @@ class TVex2DGraphics : public TGraphics {
   // Window pixels to virtual units.
   float vres_mousexscale = 1.0f;
   float vres_mouseyscale = 1.0f;
+  // The window pixel where virtual (0, 0) lies: not 0 only when letterboxed.
+  float vres_mousexorigin = 0;
+  float vres_mouseyorigin = 0;
+  // VIRTUAL_STRETCH or VIRTUAL_LETTERBOX (draw2d/virtual_resolution.h).
+  int32_t vres_fit = 0;
+  // 1 once the program has set a virtual resolution; until then it follows
+  // the context's size.
+  int32_t vres_own = 0;
   Ref<TGraphics> _graphics;
   Ref<TVex2DDriver> _driver;
   int32_t _setup = 0;  // 0 until made current once
+  // The context's size that the state was last laid out for.
+  int32_t _surface_width = 0;
+  int32_t _surface_height = 0;
 
   TVex2DDriver* Driver() override;
   void GetSettings(int32_t& width, int32_t& height, int32_t& depth, int32_t& hertz,
                    int32_t& flags) override;
   // Closes the wrapped context and drops it and the driver; a second call does nothing.
   void Close() override;
-  // Sends the whole stored state to the driver through the module setters.
+  // Forwarded to the wrapped context; the drawing state follows the new size
+  // when its size event arrives.
+  int32_t SetFullScreen(int32_t on) override;
+  int32_t FullScreen() override;
+  // Sends the whole stored state to the driver through the module setters,
+  // after catching up with a change of the context's size.
   // Acts on the current graphics, so only MakeCurrent calls it.
   virtual void Validate();
   // Makes this the current graphics and its driver the current 2D driver,

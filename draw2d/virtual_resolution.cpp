@@ -1,43 +1,48 @@
 #include "draw2d/virtual_resolution.h"
 
+#include "draw2d/internal/drawing_surface.h"
 #include "draw2d/vex2d_graphics.h"
-#include "graphics/graphics.h"
 #include "system/polled_input.h"
 #include "system/system_driver.h"
 
 namespace tazmix {
 
-namespace {
-
-// Virtual units per window pixel; without a context size there is nothing to
-// scale against, so the mouse stays in window pixels instead of becoming
-// infinite.
-float MouseScale(float virtual_size, int32_t pixels) {
-  return pixels != 0 ? virtual_size / static_cast<float>(pixels) : 1.0f;
-}
-
-}  // namespace
-
 void SetVirtualResolution(float width, float height) {
   TVex2DGraphics& g = CurrentGraphics();
-  g.vres_width = width;
-  g.vres_height = height;
-  g.vres_mousexscale = MouseScale(width, GraphicsWidth());
-  g.vres_mouseyscale = MouseScale(height, GraphicsHeight());
-  CurrentDriver().SetResolution(width, height);
+  g.vres_own = 1;  // no longer follows the window's size
+  ApplyVirtualResolution(width, height);
 }
 
 float VirtualResolutionWidth() { return CurrentGraphics().vres_width; }
 float VirtualResolutionHeight() { return CurrentGraphics().vres_height; }
 
-float VirtualMouseX() { return static_cast<float>(MouseX()) * CurrentGraphics().vres_mousexscale; }
-float VirtualMouseY() { return static_cast<float>(MouseY()) * CurrentGraphics().vres_mouseyscale; }
+void SetVirtualResolutionFit(int32_t fit) {
+  TVex2DGraphics& g = CurrentGraphics();
+  g.vres_fit = fit == VIRTUAL_LETTERBOX ? VIRTUAL_LETTERBOX : VIRTUAL_STRETCH;
+  ApplyVirtualResolution(g.vres_width, g.vres_height);
+}
+
+int32_t VirtualResolutionFit() { return CurrentGraphics().vres_fit; }
+
+float VirtualMouseX() {
+  const float x = static_cast<float>(MouseX());
+  const TVex2DGraphics& g = CurrentGraphics();
+  return (x - g.vres_mousexorigin) * g.vres_mousexscale;
+}
+
+float VirtualMouseY() {
+  const float y = static_cast<float>(MouseY());
+  const TVex2DGraphics& g = CurrentGraphics();
+  return (y - g.vres_mouseyorigin) * g.vres_mouseyscale;
+}
+
 float VirtualMouseXSpeed() { return static_cast<float>(MouseXSpeed()) * CurrentGraphics().vres_mousexscale; }
 float VirtualMouseYSpeed() { return static_cast<float>(MouseYSpeed()) * CurrentGraphics().vres_mouseyscale; }
 
 void MoveVirtualMouse(float x, float y) {
   const TVex2DGraphics& g = CurrentGraphics();
-  MoveMouse(FloatToInt(x / g.vres_mousexscale), FloatToInt(y / g.vres_mouseyscale));
+  MoveMouse(FloatToInt(x / g.vres_mousexscale + g.vres_mousexorigin),
+            FloatToInt(y / g.vres_mouseyscale + g.vres_mouseyorigin));
 }
 
 }  // namespace tazmix

@@ -38,6 +38,10 @@ void TGLGraphics::Close() {
   _context = 0;
 }
 
+int32_t TGLGraphics::SetFullScreen(int32_t on) { return GLNativeSetFullScreen(_context, on); }
+
+int32_t TGLGraphics::FullScreen() { return GLNativeFullScreen(_context); }
+
 std::vector<Ref<TGraphicsMode>> TGLGraphicsDriver::GraphicsModes() {
   std::vector<Ref<TGraphicsMode>> modes;
   for (const DisplayModeRecord& r : UsableDisplayModes(GLNativeDisplayModes(), MAX_DISPLAY_MODES)) {

@@ -21,6 +21,9 @@ class TGLGraphics : public TGraphics {
                    int32_t& flags) override;
   // Closing is always explicit: dropping the last reference does not close.
   void Close() override;
+  // For a window of its own opened with depth 0; the GL context stays.
+  int32_t SetFullScreen(int32_t on) override;
+  int32_t FullScreen() override;
 
   // The native context's handle; 0 once closed.
   int32_t _context = 0;

@@ -26,6 +26,10 @@ namespace {
 int32_t current_blend = 0;
 // Red, green, blue, alpha as GL gets them.
 uint8_t color[4] = {0, 0, 0, 0};
+// The current context's drawable size, which may have changed since
+// GraphicsWidth() and GraphicsHeight() were captured.
+int32_t surface_width = 0;
+int32_t surface_height = 0;
 
 // More points than this could never be told apart on any screen; the limit
 // keeps an absurdly large oval from taking seconds.
@@ -143,12 +147,12 @@ void TGLVex2DDriver::SetClsColor(int32_t red, int32_t green, int32_t blue) {
 }
 
 void TGLVex2DDriver::SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
-  if (x == 0 && y == 0 && width == GraphicsWidth() && height == GraphicsHeight()) {
+  if (x == 0 && y == 0 && width == surface_width && height == surface_height) {
     glDisable(GL_SCISSOR_TEST);
     return;
   }
   glEnable(GL_SCISSOR_TEST);
-  glScissor(x, GraphicsHeight() - y - height, width, height);
+  glScissor(x, surface_height - y - height, width, height);
 }
 
 void TGLVex2DDriver::SetTransform(float ix, float iy, float jx, float jy) {
@@ -248,7 +252,7 @@ Ref<TPixmap> TGLVex2DDriver::GrabPixmap(int32_t x, int32_t y, int32_t width, int
   Ref<TPixmap> pixmap = CreatePixmap(width, height, FORMAT_RGBA32, 4);
   if (pixmap && width > 0 && height > 0) {
     glPixelStorei(GL_PACK_ROW_LENGTH, pixmap->pitch / 4);
-    glReadPixels(x, GraphicsHeight() - height - y, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
+    glReadPixels(x, surface_height - height - y, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
                  pixmap->pixels);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     pixmap = YFlipPixmap(pixmap);
@@ -258,6 +262,13 @@ Ref<TPixmap> TGLVex2DDriver::GrabPixmap(int32_t x, int32_t y, int32_t width, int
 }
 
 void TGLVex2DDriver::SetResolution(float width, float height) { SetOrtho(width, height); }
+
+void TGLVex2DDriver::SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y,
+                                int32_t area_width, int32_t area_height) {
+  surface_width = width;
+  surface_height = height;
+  glViewport(area_x, height - area_y - area_height, area_width, area_height);
+}
 
 Ref<TGLVex2DDriver> TGLVex2DDriver::Create() {
   if (!GLGraphicsDriver()) return nullptr;
@@ -273,6 +284,8 @@ void TGLVex2DDriver::ResetGLContext(TGraphics& g) {
   SetOrtho(width, height);
   glLoadIdentity();
   glViewport(0, 0, width, height);
+  surface_width = width;
+  surface_height = height;
 }
 
 Ref<TGLVex2DDriver> GLVex2DDriver() {

@@ -65,6 +65,10 @@ class TGLVex2DDriver : public TVex2DDriver {
   // FORMAT_RGBA32, row 0 the top row; Null for a negative size.
   Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) override;
   void SetResolution(float width, float height) override;
+  // The GL viewport becomes the area; viewports and grabs count rows from
+  // the drawable's new height.
+  void SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y, int32_t area_width,
+                  int32_t area_height) override;
 
   // Itself when the GL graphics driver exists, else Null.
   virtual Ref<TGLVex2DDriver> Create();

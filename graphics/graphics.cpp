@@ -5,7 +5,9 @@
 
 #include "graphics/internal/frame_clock.h"
 #include "graphics/internal/frame_pacer.h"
+#include "graphics/internal/frame_timer.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "system/hook.h"
 #include "system/polled_input.h"
@@ -29,6 +31,7 @@ struct GraphicsState {
   int32_t flags = 0;
   Ref<TGraphics> main;
   FramePacer pacer;
+  FrameTimer frame_timer;
   int32_t seq = 1;
   bool exit_registered = false;
 };
@@ -161,6 +164,49 @@ int32_t GraphicsDepth() { return state.depth; }
 int32_t GraphicsHertz() { return state.hertz; }
 int32_t GraphicsFlags() { return state.flags; }
 
+namespace {
+
+struct Size {
+  int32_t width = 0;
+  int32_t height = 0;
+};
+
+// The current graphics' size as it is now, not as captured.
+Size LiveSize() {
+  Size size;
+  if (!state.current) return size;
+  int32_t depth = 0, hertz = 0, flags = 0;
+  state.current->GetSettings(size.width, size.height, depth, hertz, flags);
+  return size;
+}
+
+}  // namespace
+
+int32_t GraphicsWindowWidth() { return LiveSize().width; }
+int32_t GraphicsWindowHeight() { return LiveSize().height; }
+
+int32_t SetFullScreen(int32_t on) {
+  FailureScope scope("SetFullScreen", String::FromInt(on));
+  if (!state.current) {
+    scope.Fail(String("no graphics are open"));
+    return 0;
+  }
+  const Ref<TGraphics> g = state.current;
+  const int32_t done = g->SetFullScreen(on);
+  if (!done) scope.Fail(String("the window cannot switch"));
+  // The window's new size waits in the input queue; delivered now, the next
+  // frame is drawn for it.
+  PollSystem();
+  return done;
+}
+
+int32_t GraphicsFullScreen() { return state.current ? state.current->FullScreen() : 0; }
+
+int32_t ToggleFullScreen() {
+  SetFullScreen(GraphicsFullScreen() ? 0 : 1);
+  return GraphicsFullScreen();
+}
+
 int32_t Flip(int32_t sync) {
   if (FlipHook >= 0) RunHooks(FlipHook, nullptr);
   TGraphicsDriver& driver = Driver();
@@ -176,8 +222,11 @@ int32_t Flip(int32_t sync) {
   } else {
     driver.Flip(state.pacer.hard() ? 1 : 0);
   }
+  state.frame_timer.Mark(GraphicsClock().Seconds(), FRAME_TIME_LIMIT);
   return 0;
 }
+
+double FrameTime() { return state.frame_timer.Last(); }
 
 Ref<TGraphics> OpenGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                             int32_t flags) {
@@ -187,6 +236,7 @@ Ref<TGraphics> OpenGraphics(int32_t width, int32_t height, int32_t depth, int32_
   BumpSeq();
   SetGraphics(g);
   state.pacer.Choose(depth, hertz, GraphicsClock().milli_secs());
+  state.frame_timer.Restart();
   if (depth != 0) MoveMouse(width / 2, height / 2);
   EnablePolledInput(nullptr);
   state.main = g;

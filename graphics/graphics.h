@@ -55,9 +55,39 @@ int32_t GraphicsDepth();
 int32_t GraphicsHertz();
 int32_t GraphicsFlags();
 
+// The current graphics' drawable size as it is now: it follows a resizable
+// window (GRAPHICS_RESIZABLE) and the full-screen switch, where
+// GraphicsWidth and GraphicsHeight keep the size captured by SetGraphics
+// until SetGraphics runs again. 0 when no graphics is current.
+int32_t GraphicsWindowWidth();
+int32_t GraphicsWindowHeight();
+
+// Switches the current graphics' window to full screen at the desktop's size
+// (on != 0) or back to the window it was. The rendering context stays, and
+// with it every image, font and texture; the new size arrives as an
+// EVENT_WINDOWSIZE event, which this call already delivers. Returns 1 when
+// the window is then as asked; 0 when it cannot be (no graphics current, a
+// window that is not the library's own), with the reason recorded
+// (runtime/error_report.h).
+int32_t SetFullScreen(int32_t on);
+// 1 while the current graphics fills the screen.
+int32_t GraphicsFullScreen();
+// SetFullScreen with the opposite of GraphicsFullScreen(); returns
+// GraphicsFullScreen() afterwards.
+int32_t ToggleFullScreen();
+
 // Runs FlipHook, then shows the frame: sync 0 at once, another value in step
 // with the display, and -1 paced as OpenGraphics chose for the main graphics.
 int32_t Flip(int32_t sync);
+
+// The longest frame FrameTime reports, in seconds.
+constexpr double FRAME_TIME_LIMIT = 0.25;
+
+// The seconds the last frame took: the time from one Flip to the next, at
+// most FRAME_TIME_LIMIT, so that a pause (a dragged window, a debugger) does
+// not become one huge step. 0 until two Flips have been made since the main
+// graphics opened.
+double FrameTime();
 
 // Closes the main graphics, opens a new one and makes it current. Depth 0 is
 // a window paced softly at `hertz` frames per second by Flip(-1); another

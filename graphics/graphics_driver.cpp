@@ -1,5 +1,6 @@
 #include "graphics/graphics_driver.h"
 
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 
 namespace tazmix {
@@ -9,6 +10,13 @@ void TGraphics::GetSettings(int32_t&, int32_t&, int32_t&, int32_t&, int32_t&) {
   ThrowNullMethod();
 }
 void TGraphics::Close() { ThrowNullMethod(); }
+
+int32_t TGraphics::SetFullScreen(int32_t) {
+  NoteFailure(String("this graphics cannot switch to full screen"));
+  return 0;
+}
+
+int32_t TGraphics::FullScreen() { return 0; }
 
 std::vector<Ref<TGraphicsMode>> TGraphicsDriver::GraphicsModes() { ThrowNullMethod(); }
 Ref<TGraphics> TGraphicsDriver::AttachGraphics(int32_t, int32_t) { ThrowNullMethod(); }

@@ -25,6 +25,15 @@ class TGraphics : public Object {
                            int32_t& flags);
   // Releases the window and rendering resources; the object stays, dead.
   virtual void Close();
+
+  // Beside the operations above, for back ends that can: switches the
+  // context's own window to full screen at the desktop's size (on != 0) or
+  // back, keeping the rendering context. Returns 1 when the window is then
+  // as asked; otherwise 0, with the reason noted (runtime/error_report.h).
+  // Here: 0, "this graphics cannot switch to full screen".
+  virtual int32_t SetFullScreen(int32_t on);
+  // 1 while the context fills the screen; here 0.
+  virtual int32_t FullScreen();
 };
 
 // Makes and shows contexts of one kind. Every operation is abstract and

@@ -195,6 +195,12 @@ int32_t MilliSecs() {
   return static_cast<int32_t>(static_cast<uint32_t>(ms));
 }
 
+double Seconds() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 void Delay(int32_t ms) {
   if (ms <= 0) return;
   timespec left{ms / 1000, (ms % 1000) * 1000000L};

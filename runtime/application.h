@@ -81,6 +81,9 @@ int32_t EmbeddedFileLength(const String& name);
 
 // Milliseconds since system start as a wrapping 32-bit Int.
 int32_t MilliSecs();
+// Seconds since system start from the same steady clock, as a Double: finer
+// than a millisecond and never wrapping, for measuring short spans.
+double Seconds();
 // Sleeps for `ms` milliseconds; a negative value does nothing.
 void Delay(int32_t ms);
 

@@ -11,7 +11,7 @@ packages=(
   fonts-liberation2
   libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-utils x11-apps
+  xvfb xauth xdotool x11-utils x11-apps openbox
   dpkg-dev lintian desktop-file-utils appstream
 )
 # Extra packages a caller may ask for (the benchmarks' dictionary, say).

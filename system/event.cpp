@@ -49,7 +49,9 @@ void InitEvents() {
       {EVENT_WINDOWCLOSE, "WindowClose"},     {EVENT_WINDOWACTIVATE, "WindowActivate"},
       {EVENT_WINDOWACCEPT, "WindowAccept"},   {EVENT_MENUACTION, "MenuAction"},
       {EVENT_STREAMEOF, "StreamEof"},         {EVENT_STREAMAVAIL, "StreamAvail"},
-      {EVENT_PROCESSEXIT, "ProcessExit"},
+      {EVENT_PROCESSEXIT, "ProcessExit"},     {EVENT_PADDOWN, "PadDown"},
+      {EVENT_PADUP, "PadUp"},                 {EVENT_PADMOVE, "PadMove"},
+      {EVENT_PADCONNECT, "PadConnect"},       {EVENT_PADDISCONNECT, "PadDisconnect"},
   };
   for (const auto& kind : kinds) TEvent::RegisterId(kind.id, String(kind.description));
 }

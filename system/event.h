@@ -9,7 +9,7 @@
 namespace tazmix {
 
 // Event kinds; the high byte groups them (0x100 application, 0x200 keyboard,
-// 0x400 mouse, 0x800 timer, ...).
+// 0x400 mouse, 0x800 timer, ..., 0x40000 gamepad).
 constexpr int32_t EVENT_APPSUSPEND = 0x101;
 constexpr int32_t EVENT_APPRESUME = 0x102;
 constexpr int32_t EVENT_APPTERMINATE = 0x103;
@@ -37,6 +37,8 @@ constexpr int32_t EVENT_GADGETDONE = 0x2007;
 constexpr int32_t EVENT_GADGETLOSTFOCUS = 0x2008;
 constexpr int32_t EVENT_GADGETSHAPE = 0x2009;
 constexpr int32_t EVENT_WINDOWMOVE = 0x4001;
+// A window's drawable area changed size (resized, full screen and back):
+// `x` and `y` are the new width and height in pixels.
 constexpr int32_t EVENT_WINDOWSIZE = 0x4002;
 constexpr int32_t EVENT_WINDOWCLOSE = 0x4003;
 constexpr int32_t EVENT_WINDOWACTIVATE = 0x4004;
@@ -45,6 +47,15 @@ constexpr int32_t EVENT_MENUACTION = 0x8001;
 constexpr int32_t EVENT_STREAMEOF = 0x10001;
 constexpr int32_t EVENT_STREAMAVAIL = 0x10002;
 constexpr int32_t EVENT_PROCESSEXIT = 0x20001;
+// Gamepads (system/gamepad.h): `x` is the pad's index. Down and up carry the
+// button in `data`; a move carries the axis in `data` and its position in
+// `y` (-32768..32767, triggers 0..32767, before any dead zone); a connect
+// carries the pad's name as a String in `extra`.
+constexpr int32_t EVENT_PADDOWN = 0x40001;
+constexpr int32_t EVENT_PADUP = 0x40002;
+constexpr int32_t EVENT_PADMOVE = 0x40003;
+constexpr int32_t EVENT_PADCONNECT = 0x40004;
+constexpr int32_t EVENT_PADDISCONNECT = 0x40005;
 
 class TEvent : public Object {
  public:

@@ -18,6 +18,8 @@
 #include "glback/platform/gl_video.h"
 #include "system/platform/sdl_window_registry.h"
 #include "glback/internal/window_placement.h"
+#include "graphics/graphics_flags.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 
 namespace tazmix {
@@ -123,6 +125,13 @@ void ReadClientSize(NativeContext& rec) {
 void OnWindowEvent(const SDL_Event& event, void*) {
   if (event.type != SDL_WINDOWEVENT) return;
   SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
+  if (window && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+    // Before the system driver reports the new size, so that whoever hears
+    // of it reads the new size here.
+    for (auto& [handle, rec] : contexts) {
+      if (rec->window == window) ReadClientSize(*rec);
+    }
+  }
   const NativeContext* rec = window ? FindFullScreen(window) : nullptr;
   if (!rec) return;
   if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && mode_owner != window) {
@@ -175,6 +184,7 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
     SDL_Rect desktop{0, 0, 0, 0};
     SDL_GetDisplayBounds(0, &desktop);
     pos = CentredWindowPosition(desktop.x + desktop.w, desktop.y + desktop.h, width, height);
+    if (flags & GRAPHICS_RESIZABLE) window_flags |= SDL_WINDOW_RESIZABLE;
   } else {
     window_flags |= SDL_WINDOW_BORDERLESS;
   }
@@ -318,6 +328,36 @@ void GLNativeFlip(int32_t sync) {
   const int32_t interval = flip_interval.Change(sync);
   if (interval >= 0) SDL_GL_SetSwapInterval(interval);
   SDL_GL_SwapWindow(current->window);
+}
+
+int32_t GLNativeSetFullScreen(int32_t handle, int32_t on) {
+  NativeContext* rec = Find(handle);
+  if (!rec) {
+    NoteFailure(String("the graphics are closed"));
+    return 0;
+  }
+  if (rec->kind == GL_CONTEXT_FULLSCREEN) {
+    if (on) return 1;
+    NoteFailure(String("opened full screen in a display mode; open it with depth 0 to have a window"));
+    return 0;
+  }
+  if (rec->kind != GL_CONTEXT_WINDOWED) {
+    NoteFailure(String("the window is not the library's own"));
+    return 0;
+  }
+  if (SDL_SetWindowFullscreen(rec->window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    NoteFailure(String::FromUTF8String(SDL_GetError()));
+    return 0;
+  }
+  ReadClientSize(*rec);
+  return 1;
+}
+
+int32_t GLNativeFullScreen(int32_t handle) {
+  const NativeContext* rec = Find(handle);
+  if (!rec) return 0;
+  if (rec->kind == GL_CONTEXT_FULLSCREEN) return 1;
+  return (SDL_GetWindowFlags(rec->window) & SDL_WINDOW_FULLSCREEN) != 0 ? 1 : 0;
 }
 
 std::vector<DisplayModeRecord> GLNativeDisplayModes() {

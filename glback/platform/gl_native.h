@@ -29,7 +29,8 @@ struct GLNativeSettings {
 };
 
 // A window of its own with a GL context: centred on the desktop with a title
-// bar when `depth` is 0, else full screen in a display mode of that depth
+// bar when `depth` is 0 (resizable by the player with GRAPHICS_RESIZABLE in
+// `flags`), else full screen in a display mode of that depth
 // (the mode is taken while the window has the focus). Returns 0 when no
 // window or context can be made (no display, a size of 0 or less, no pixel
 // format for the flags). Raises "GLGraphicsDriver failed to set display mode"
@@ -47,7 +48,8 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags);
 void GLNativeShareContexts();
 
 // Width, height, depth, hertz and flags; an attached window's size is read
-// afresh. All 0 for handle 0 or a closed context.
+// afresh, an own window's follows its resizes. All 0 for handle 0 or a
+// closed context.
 GLNativeSettings GLNativeQuerySettings(int32_t handle);
 
 // Makes the context current (0: none).
@@ -60,6 +62,16 @@ void GLNativeClose(int32_t handle);
 // Shows the current context's frame: in step with the display's refresh
 // when `sync` is not 0. Nothing happens when no context is current.
 void GLNativeFlip(int32_t sync);
+
+// Switches the context's own desktop window (GL_CONTEXT_WINDOWED) to full
+// screen at the desktop's size (on != 0) or back; the GL context stays. 1
+// when the window is then as asked. A display-mode full-screen context is
+// already full screen and cannot become a window; an attached window is its
+// owner's: 0 for those, for handle 0 and for a closed context, with the
+// reason noted (runtime/error_report.h).
+int32_t GLNativeSetFullScreen(int32_t handle, int32_t on);
+// 1 while the context's window fills the screen.
+int32_t GLNativeFullScreen(int32_t handle);
 
 // Every display mode the platform lists, in its order.
 std::vector<DisplayModeRecord> GLNativeDisplayModes();

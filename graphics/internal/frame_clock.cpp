@@ -5,11 +5,18 @@
 namespace tazmix {
 
 namespace {
-FrameClock clock{MilliSecs, Delay};
+FrameClock clock{MilliSecs, Delay, Seconds};
 }  // namespace
+
+double FrameClock::Seconds() const {
+  if (seconds) return seconds();
+  // Unsigned, so the span across the counter's wrap comes out backwards and
+  // is refused by whoever measures it, instead of being a day long.
+  return static_cast<double>(static_cast<uint32_t>(milli_secs())) / 1000.0;
+}
 
 const FrameClock& GraphicsClock() { return clock; }
 void SetGraphicsClock(const FrameClock& c) { clock = c; }
-void ResetGraphicsClock() { clock = FrameClock{MilliSecs, Delay}; }
+void ResetGraphicsClock() { clock = FrameClock{MilliSecs, Delay, tazmix::Seconds}; }
 
 }  // namespace tazmix

@@ -1,6 +1,6 @@
-// The clock that frame pacing reads and sleeps on: MilliSecs and Delay,
-// unless a stand-in has been put in place (tests pace frames on a clock of
-// their own, deterministically).
+// The clock that frame pacing and frame time read and sleep on: MilliSecs,
+// Delay and Seconds, unless a stand-in has been put in place (tests pace
+// frames on a clock of their own, deterministically).
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,15 @@ namespace tazmix {
 struct FrameClock {
   int32_t (*milli_secs)() = nullptr;
   void (*delay)(int32_t ms) = nullptr;
+  // Null: seconds are read from milli_secs (a stand-in need only give that).
+  double (*seconds)() = nullptr;
+
+  double Seconds() const;
 };
 
 const FrameClock& GraphicsClock();
 void SetGraphicsClock(const FrameClock& clock);
-// Back to MilliSecs and Delay.
+// Back to MilliSecs, Delay and Seconds.
 void ResetGraphicsClock();
 
 }  // namespace tazmix

@@ -1,6 +1,7 @@
 #include "system/platform/sdl_input_translator.h"
 
 #include "system/event.h"
+#include "system/platform/sdl_gamepads.h"
 #include "system/platform/sdl_key_codes.h"
 #include "system/platform/sdl_window_registry.h"
 #include "system/system_driver.h"
@@ -89,6 +90,11 @@ void SDLInputTranslator::Translate(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: OnButton(event.button); break;
     case SDL_MOUSEWHEEL: OnWheel(event.wheel); break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION: TranslateSDLPadEvent(event, mods_); break;
     default: break;
   }
 }
@@ -119,6 +125,15 @@ void SDLInputTranslator::OnWindow(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_LEAVE:
       if (tracked_ == event.windowID) EndTracking();
       break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: {
+      // In drawable pixels, which is what a GL context's size is measured in.
+      int w = event.data1, h = event.data2;
+      if (SDL_Window* window = VideoStarted() ? SDL_GetWindowFromID(event.windowID) : nullptr) {
+        SDL_GL_GetDrawableSize(window, &w, &h);
+      }
+      Emit(EVENT_WINDOWSIZE, SDLWindowSource(event.windowID), 0, w, h);
+      break;
+    }
     default:
       break;
   }

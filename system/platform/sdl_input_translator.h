@@ -1,4 +1,4 @@
-// Turns SDL's keyboard, mouse and window events into TEvents and keeps the
+// Turns SDL's keyboard, mouse, window and pad events into TEvents and keeps the
 // input state that the translation needs: modifiers, the window under the
 // pointer, the pointer-visible flag.
 #pragma once

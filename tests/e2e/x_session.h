@@ -1,5 +1,6 @@
-// A virtual X display of the test's own, the game as a child process on it,
-// and xdotool and xwd to drive and watch it as a player would.
+// A virtual X display of the test's own, a window manager on it when asked,
+// the game as a child process on it, and xdotool and xwd to drive and watch
+// it as a player would.
 #pragma once
 
 #include <fcntl.h>
@@ -70,6 +71,60 @@ class VirtualDisplay {
  private:
   pid_t pid_ = -1;
   std::string name_;
+};
+
+// Runs an X client with the arguments on the display; its standard output.
+inline std::string XClient(const VirtualDisplay& display, const std::string& program,
+                           const std::vector<std::string>& args);
+
+// A window manager (openbox) on the display, for what only a window manager
+// carries out, such as a window's request for full screen; bare Xvfb has
+// none. Stopped on destruction.
+class WindowManager {
+ public:
+  explicit WindowManager(const VirtualDisplay& display) {
+    if (!display.Running()) return;
+    std::vector<std::string> env = {"DISPLAY=" + display.Name()};
+    if (const char* home = getenv("HOME")) env.push_back(std::string("HOME=") + home);
+    std::vector<char*> envp;
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    pid_ = fork();
+    if (pid_ == 0) {
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(null, STDOUT_FILENO);
+      dup2(null, STDERR_FILENO);
+      execle("/usr/bin/openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr), envp.data());
+      _exit(127);
+    }
+    // Ready once it has announced itself on the root window; its very first
+    // start on a machine may build font caches first.
+    for (int waited = 0; pid_ > 0 && waited <= 30000; waited += 50) {
+      if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = -1;  // it ended: there is none
+        break;
+      }
+      if (XClient(display, "xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).find("window id") != std::string::npos) {
+        ready_ = true;
+        break;
+      }
+      Sleep(50);
+    }
+  }
+  ~WindowManager() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+
+  bool Running() const { return ready_; }
+
+ private:
+  pid_t pid_ = -1;
+  bool ready_ = false;
 };
 
 struct Exit {
