@@ -1,6 +1,8 @@
 #include "draw2d/draw_text.h"
 
 #include "draw2d/vex2d_graphics.h"
+#include "runtime/error_report.h"
+#include "stream/internal/url_subject.h"
 
 namespace tazmix {
 
@@ -33,11 +35,12 @@ int32_t TextHeight(const String&) {
 }
 
 Ref<TImageFont> LoadImageFont(const Ref<Object>& url, int32_t size, int32_t style) {
-  return TImageFont::Load(url, size, style);
+  FailureScope scope("LoadImageFont", UrlSubject(url) + ", " + String::FromInt(size));
+  return scope.Check(TImageFont::Load(url, size, style), "can't load the font");
 }
 
 Ref<TImageFont> LoadImageFont(const String& url, int32_t size, int32_t style) {
-  return TImageFont::Load(url.AsObject(), size, style);
+  return LoadImageFont(Ref<Object>(url.AsObject()), size, style);
 }
 
 }  // namespace tazmix

@@ -10,6 +10,7 @@
 #include "pixmap/pixmap_mask.h"
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 
 namespace tazmix {
 
@@ -95,12 +96,20 @@ Ref<TImage> TImage::Load(const Ref<Object>& url, int32_t flags, int32_t mask_r, 
 Ref<TImage> TImage::LoadAnim(const Ref<Object>& url, int32_t cell_width, int32_t cell_height, int32_t first,
                              int32_t count, int32_t flags, int32_t mask_r, int32_t mask_g, int32_t mask_b) {
   // Cells of no size or a negative range cannot be cut out of any sheet.
-  if (cell_width <= 0 || cell_height <= 0 || first < 0 || count < 0) return nullptr;
+  if (cell_width <= 0 || cell_height <= 0 || first < 0 || count < 0) {
+    NoteFailure("cells of " + String::FromInt(cell_width) + " x " + String::FromInt(cell_height) + " from cell " +
+                String::FromInt(first) + ", " + String::FromInt(count) + " of them, can't be cut out");
+    return nullptr;
+  }
   Ref<TPixmap> sheet = PixmapOf(url);
   if (!sheet) return nullptr;
   const int32_t across = sheet->width / cell_width;
   const int32_t down = sheet->height / cell_height;
-  if (int64_t{across} * down < int64_t{first} + count) return nullptr;
+  if (int64_t{across} * down < int64_t{first} + count) {
+    NoteFailure("the picture holds " + String::FromInt(across * down) + " cells, fewer than cell " +
+                String::FromInt(first) + " + " + String::FromInt(count));
+    return nullptr;
+  }
   Ref<TImage> image = Create(cell_width, cell_height, count, flags, mask_r, mask_g, mask_b);
   for (int32_t i = first; i < first + count; ++i) {
     Ref<TPixmap> cell = sheet->Window(cell_width * (i % across), cell_height * (i / across), cell_width,

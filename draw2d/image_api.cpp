@@ -2,6 +2,8 @@
 
 #include "draw2d/vex2d_graphics.h"
 #include "pixmap/pixmap_mask.h"
+#include "runtime/error_report.h"
+#include "stream/internal/url_subject.h"
 
 namespace tazmix {
 
@@ -30,17 +32,21 @@ Ref<TImage> WithAutoHandle(Ref<TImage> image) {
 }  // namespace
 
 Ref<TImage> LoadImage(const Ref<Object>& url, int32_t flags) {
+  FailureScope scope("LoadImage", UrlSubject(url));
   const ImageSettings& s = Settings();
-  return WithAutoHandle(TImage::Load(url, FlagsOrAuto(flags), s.mask_r, s.mask_g, s.mask_b));
+  return scope.Check(WithAutoHandle(TImage::Load(url, FlagsOrAuto(flags), s.mask_r, s.mask_g, s.mask_b)),
+                     "can't load the picture");
 }
 
 Ref<TImage> LoadImage(const String& url, int32_t flags) { return LoadImage(url.AsObject(), flags); }
 
 Ref<TImage> LoadAnimImage(const Ref<Object>& url, int32_t cell_width, int32_t cell_height, int32_t first,
                           int32_t count, int32_t flags) {
+  FailureScope scope("LoadAnimImage", UrlSubject(url));
   const ImageSettings& s = Settings();
-  return WithAutoHandle(TImage::LoadAnim(url, cell_width, cell_height, first, count, FlagsOrAuto(flags),
-                                         s.mask_r, s.mask_g, s.mask_b));
+  return scope.Check(WithAutoHandle(TImage::LoadAnim(url, cell_width, cell_height, first, count,
+                                                     FlagsOrAuto(flags), s.mask_r, s.mask_g, s.mask_b)),
+                     "can't load the picture");
 }
 
 Ref<TImage> LoadAnimImage(const String& url, int32_t cell_width, int32_t cell_height, int32_t first,

@@ -1,6 +1,8 @@
 #include "font/font_loader.h"
 
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
+#include "stream/internal/url_subject.h"
 
 namespace tazmix {
 
@@ -31,9 +33,15 @@ void AddFontLoader(const Ref<TFontLoader>& loader) {
 TFontLoader* FirstFontLoader() { return ChainHead().get(); }
 
 Ref<TFont> LoadFont(const Ref<Object>& url, int32_t size, int32_t style) {
+  FailureScope scope("LoadFont", UrlSubject(url) + ", " + String::FromInt(size));
+  if (!FirstFontLoader()) {
+    scope.Fail("no font loader is installed: call InitTazmix() or InitFreeTypeFont() first");
+    return nullptr;
+  }
   for (TFontLoader* l = FirstFontLoader(); l; l = l->Next()) {
     if (Ref<TFont> font = l->LoadFont(url, size, style)) return font;
   }
+  scope.Fail("no loader for this format");
   return nullptr;
 }
 

@@ -9,7 +9,9 @@
 #include FT_TRUETYPE_TABLES_H
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
+#include "stream/cstream.h"
 #include "stream/load_save.h"
 #include "stream/internal/native_path.h"
 #include "stream/stream_module.h"
@@ -52,6 +54,16 @@ bool SfntTablesInsideFile(FT_Face face) {
   return true;
 }
 
+// Why FreeType could not open a face. A file it cannot open is asked of the
+// file system, whose answer names the real cause.
+void NoteFaceError(FT_Error error, const String& path) {
+  if (!path.IsEmpty() && FT_ERROR_BASE(error) == FT_Err_Cannot_Open_Resource &&
+      !TCStream::OpenFile(path, true, false)) {
+    return;
+  }
+  NoteFailure("FreeType: " + FreeTypeErrorText(error));
+}
+
 }  // namespace
 
 int32_t FreeTypeMaxGlyphExtent(int32_t pixelSize) {
@@ -70,8 +82,16 @@ int32_t TFreeTypeFont::CharToGlyph(int32_t code) {
 }
 
 Ref<TFreeTypeFont> TFreeTypeFont::Load(const String& src, int32_t size, int32_t style) {
+  FailureScope scope("TFreeTypeFont::Load", QuoteText(src) + ", " + String::FromInt(size));
+  if (size <= 0) {
+    scope.Fail("the size must be at least 1 pixel");
+    return nullptr;
+  }
   FT_Library library = FreeTypeLibrary();
-  if (!library || size <= 0) return nullptr;
+  if (!library) {
+    scope.Fail("the FreeType library can't start");
+    return nullptr;
+  }
 
   Ref<TFreeTypeFont> font = New<TFreeTypeFont>();
   FT_Face face = nullptr;
@@ -80,24 +100,48 @@ Ref<TFreeTypeFont> TFreeTypeFont::Load(const String& src, int32_t size, int32_t 
     try {
       font->_buf = LoadByteArray(src);
     } catch (const Thrown&) {
+      scope.Fail("can't read it");
       return nullptr;
     }
-    if (font->_buf.empty()) return nullptr;
-    if (FT_New_Memory_Face(library, font->_buf.data(), static_cast<FT_Long>(font->_buf.size()), 0, &face) != 0)
+    if (font->_buf.empty()) {
+      scope.Fail("it is empty");
       return nullptr;
+    }
+    if (FT_Error error =
+            FT_New_Memory_Face(library, font->_buf.data(), static_cast<FT_Long>(font->_buf.size()), 0, &face)) {
+      NoteFaceError(error, String());
+      scope.Fail("FreeType can't open it");
+      return nullptr;
+    }
   } else {
     std::string path;
-    if (!ToNativePath(src, &path)) return nullptr;
-    if (FT_New_Face(library, path.c_str(), 0, &face) != 0) return nullptr;
+    if (!ToNativePath(src, &path)) {
+      scope.Fail("no file can have this name");
+      return nullptr;
+    }
+    if (FT_Error error = FT_New_Face(library, path.c_str(), 0, &face)) {
+      NoteFaceError(error, src);
+      scope.Fail("FreeType can't open it");
+      return nullptr;
+    }
   }
   font->_ft_face = face;  // from here on the font's release closes the face
 
-  if (face->num_glyphs < 0 || face->num_glyphs > FREETYPE_MAX_GLYPHS) return nullptr;
-  if (FT_IS_SFNT(face) && !SfntTablesInsideFile(face)) return nullptr;
+  if (face->num_glyphs < 0 || face->num_glyphs > FREETYPE_MAX_GLYPHS) {
+    scope.Fail("it claims " + String::FromInt(static_cast<int32_t>(face->num_glyphs)) + " glyphs");
+    return nullptr;
+  }
+  if (FT_IS_SFNT(face) && !SfntTablesInsideFile(face)) {
+    scope.Fail("the file is cut short: its tables reach past its end");
+    return nullptr;
+  }
 
   int32_t pixels = std::min(size, FREETYPE_MAX_PIXEL_SIZE);
   while (pixels > 0 && FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels)) != 0) --pixels;
-  if (pixels == 0) return nullptr;
+  if (pixels == 0) {
+    scope.Fail("FreeType can't render it at any size up to " + String::FromInt(size));
+    return nullptr;
+  }
 
   const FT_Size_Metrics& metrics = face->size->metrics;
   font->_style = style;

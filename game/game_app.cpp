@@ -12,6 +12,7 @@
 #include "graphics/graphics.h"
 #include "pixmap/png_loader.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "runtime/random.h"
 #include "system/close_signal.h"
@@ -106,6 +107,9 @@ Ref<Object> WaitFrameTimer(int32_t, const Ref<Object>&, const Ref<Object>&) {
 
 void StartGame(const std::vector<String>& args) {
   InitGame();
+  // The game names its own failures ("Can't load Title.png! - EXIT"); the
+  // library's reasons stay in LastErrorText instead of standard error.
+  SetErrorEcho(false);
   // "kill" asks the game to close, like the window's close button.
   TreatTerminateSignalAsCloseRequest();
   SeedRandom(MilliSecs());

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "runtime/random.h"
 #include "stream/stream_exception.h"
@@ -84,8 +85,12 @@ Ref<TList> WordList;
 Ref<TGameWord> CurrentWord;
 
 void LoadWordList(int32_t minLength, int32_t maxLength, int32_t wordCount) {
+  FailureScope scope("LoadWordList", QuoteText("Language.txt"));
   Ref<TStream> stream = ReadStream(String("Language.txt"));
-  if (!stream) ThrowRuntimeError("Can't load Language.txt! - EXIT");
+  if (!stream) {
+    scope.Fail("can't open it");
+    ThrowRuntimeError("Can't load Language.txt! - EXIT");
+  }
 
   WordList = New<TList>();
   while (!stream->Eof()) {
@@ -101,7 +106,10 @@ void LoadWordList(int32_t minLength, int32_t maxLength, int32_t wordCount) {
     const int32_t n = word->Content.Length();
     if (InRange(n, minLength, maxLength) || (n >= minLength && maxLength == -1)) WordList->AddLast(word);
   }
-  if (WordList->IsEmpty()) ThrowRuntimeError("Language.txt is empty! - EXIT");
+  if (WordList->IsEmpty()) {
+    scope.Fail("it holds no word of the wanted length");
+    ThrowRuntimeError("Language.txt is empty! - EXIT");
+  }
 
   NextWord();
   if (wordCount > 1 && WordList->Count() > wordCount) TrimWordList(wordCount);

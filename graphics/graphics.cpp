@@ -44,6 +44,31 @@ void ForgetSettings() {
   state.width = state.height = state.depth = state.hertz = state.flags = 0;
 }
 
+// How a failure line names a context: its size, and its depth when it is
+// full screen.
+String SizeSubject(int32_t width, int32_t height, int32_t depth) {
+  const String size = String::FromInt(width) + " x " + String::FromInt(height);
+  return depth == 0 ? size : size + ", depth " + String::FromInt(depth);
+}
+
+// Asks the driver for a context; whatever the driver raises is the failure's
+// reason and turns into Null.
+template <class Make>
+Ref<TGraphics> MakeGuarded(FailureScope& scope, Make make) {
+  if (!state.driver) {
+    scope.Fail("no graphics driver: call InitTazmix() or InitGLVex2DDriver() first");
+    return nullptr;
+  }
+  try {
+    return scope.Check(make(*state.driver), "the driver can't make it");
+  } catch (const Thrown& thrown) {
+    scope.Fail(thrown.Text());
+  } catch (const std::exception& e) {
+    scope.Fail(String::FromUTF8String(e.what()));
+  }
+  return nullptr;
+}
+
 // Leaves the current driver's context, if any, before another driver takes
 // over; the new driver's modes are asked for afresh.
 void ChangeDriver(const Ref<TGraphicsDriver>& driver) {
@@ -117,23 +142,17 @@ int32_t GraphicsModeExists(int32_t width, int32_t height, int32_t depth, int32_t
 
 Ref<TGraphics> CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                               int32_t flags) {
+  FailureScope scope("CreateGraphics", SizeSubject(width, height, depth));
   flags |= state.default_flags;
-  try {
-    return Driver().CreateGraphics(width, height, depth, hertz, flags);
-  } catch (const Thrown&) {
-  } catch (const std::exception&) {
-  }
-  return nullptr;
+  return MakeGuarded(scope, [&](TGraphicsDriver& driver) {
+    return driver.CreateGraphics(width, height, depth, hertz, flags);
+  });
 }
 
 Ref<TGraphics> AttachGraphics(int32_t widget, int32_t flags) {
+  FailureScope scope("AttachGraphics", "widget " + String::FromInt(widget));
   flags |= state.default_flags;
-  try {
-    return Driver().AttachGraphics(widget, flags);
-  } catch (const Thrown&) {
-  } catch (const std::exception&) {
-  }
-  return nullptr;
+  return MakeGuarded(scope, [&](TGraphicsDriver& driver) { return driver.AttachGraphics(widget, flags); });
 }
 
 int32_t CloseGraphics(Ref<TGraphics> g) {
@@ -230,9 +249,13 @@ double FrameTime() { return state.frame_timer.Last(); }
 
 Ref<TGraphics> OpenGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                             int32_t flags) {
+  FailureScope scope("OpenGraphics", SizeSubject(width, height, depth));
   EndGraphics();
   Ref<TGraphics> g = CreateGraphics(width, height, depth, hertz, flags | state.default_flags);
-  if (!g) return nullptr;
+  if (!g) {
+    scope.Fail("can't open it");
+    return nullptr;
+  }
   BumpSeq();
   SetGraphics(g);
   state.pacer.Choose(depth, hertz, GraphicsClock().milli_secs());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <csetjmp>
+#include <cstdio>
 #include <exception>
 #include <limits>
 #include <typeinfo>
@@ -11,7 +12,9 @@
 
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
+#include "stream/internal/url_subject.h"
 #include "stream/stream.h"
 #include "stream/stream_factory.h"
 
@@ -32,9 +35,20 @@ namespace {
 struct PngIO {
   TStream* stream = nullptr;    // borrowed: the caller holds the reference
   std::exception_ptr pending;  // an exception caught inside a callback
+  char message[128] = {};      // libpng's last error, for the failure line
 };
 
-[[noreturn]] void OnError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+[[noreturn]] void OnError(png_structp png, png_const_charp message) {
+  if (auto* io = static_cast<PngIO*>(png_get_error_ptr(png)); io && message) {
+    std::snprintf(io->message, sizeof io->message, "%s", message);
+  }
+  png_longjmp(png, 1);
+}
+
+// The failure line's reason when libpng gave up.
+void NoteLibpngError(const PngIO& io) {
+  NoteFailure("libpng: " + String::FromUTF8String(io.message[0] ? io.message : "unknown error"));
+}
 void OnWarning(png_structp, png_const_charp) {}
 
 // Moves `length` bytes through the stream in Int-sized pieces. A stream
@@ -102,11 +116,13 @@ struct PngHeader {
 
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
-  if (static_cast<int64_t>(width) * height > PNG_MAX_PIXELS) return false;
+  if (static_cast<int64_t>(width) * height > PNG_MAX_PIXELS) png_error(png, "picture of more than 2^26 pixels");
   // Deflate cannot shrink data by more than about 1032:1, so a short stream
   // cannot hold a big picture: refuse before taking memory for it.
   const int64_t rawBytes = static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
-  if (available >= 0 && rawBytes > available * 1040 + 65536) return false;
+  if (available >= 0 && rawBytes > available * 1040 + 65536) {
+    png_error(png, "file too short for the picture it announces");
+  }
 
   const png_byte type = png_get_color_type(png, info);
   const bool grey = (type & PNG_COLOR_MASK_COLOR) == 0;
@@ -218,6 +234,8 @@ std::vector<png_bytep> RowPointers(TPixmap& pixmap) {
   return rows;
 }
 
+// Null without a note when the data is no PNG (a loader chain asks the next
+// loader then); every other failure notes its reason.
 Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
   if (!stream) return nullptr;
   StreamCloser closer(stream);
@@ -234,15 +252,23 @@ Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
   PngHeader header{};
   if (!ReadHeaderSafely(png.Png(), png.Info(), available, &header)) {
     if (io.pending) std::rethrow_exception(io.pending);
+    NoteLibpngError(io);
     return nullptr;
   }
-  if (header.format == 0) return nullptr;
+  if (header.format == 0) {
+    NoteFailure("unsupported PNG pixel layout");
+    return nullptr;
+  }
   Ref<TPixmap> pixmap = TPixmap::Create(static_cast<int32_t>(header.width), static_cast<int32_t>(header.height),
                                         header.format, 4);
-  if (!pixmap) return nullptr;
+  if (!pixmap) {
+    NoteFailure("no memory for the picture");
+    return nullptr;
+  }
   std::vector<png_bytep> rows = RowPointers(*pixmap);
   if (!ReadImageSafely(png.Png(), png.Info(), rows.data())) {
     if (io.pending) std::rethrow_exception(io.pending);
+    NoteLibpngError(io);
     return nullptr;
   }
   return pixmap;
@@ -250,11 +276,18 @@ Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
 
 }  // namespace
 
-Ref<TPixmap> TPixmapLoaderPNG::LoadPixmap(const Ref<TStream>& stream) { return LoadPixmapPNG(Ref<Object>(stream)); }
+// In the chain a stream that holds no PNG is declined quietly: another loader
+// may know it.
+Ref<TPixmap> TPixmapLoaderPNG::LoadPixmap(const Ref<TStream>& stream) {
+  return LoadFromStream(ReadStream(Ref<Object>(stream)));
+}
 
-Ref<TPixmap> LoadPixmapPNG(const Ref<Object>& url) { return LoadFromStream(ReadStream(url)); }
+Ref<TPixmap> LoadPixmapPNG(const Ref<Object>& url) {
+  FailureScope scope("LoadPixmapPNG", UrlSubject(url));
+  return scope.Check(LoadFromStream(ReadStream(url)), "not a PNG file");
+}
 
-Ref<TPixmap> LoadPixmapPNG(const String& url) { return LoadFromStream(ReadStream(url)); }
+Ref<TPixmap> LoadPixmapPNG(const String& url) { return LoadPixmapPNG(Ref<Object>(url.AsObject())); }
 
 namespace {
 
@@ -287,17 +320,19 @@ int32_t SaveToStream(const Ref<TPixmap>& pixmap, const Ref<TStream>& stream, int
   if (!png.Ok()) return 0;
   const bool written = WriteSafely(png.Png(), png.Info(), &setup);
   if (io.pending) std::rethrow_exception(io.pending);
+  if (!written) NoteLibpngError(io);
   return written ? 1 : 0;
 }
 
 }  // namespace
 
 int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const Ref<Object>& url, int32_t compression) {
-  return SaveToStream(pixmap, WriteStream(url), compression);
+  FailureScope scope("SavePixmapPNG", UrlSubject(url));
+  return scope.Check(SaveToStream(pixmap, WriteStream(url), compression), "can't write the picture");
 }
 
 int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const String& url, int32_t compression) {
-  return SaveToStream(pixmap, WriteStream(url), compression);
+  return SavePixmapPNG(pixmap, Ref<Object>(url.AsObject()), compression);
 }
 
 void InitPNGLoader() {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "runtime/error_report.h"
+#include "stream/internal/url_subject.h"
 #include "stream/load_save.h"
 #include "stream/stream_factory.h"
 
@@ -28,8 +30,12 @@ Ref<TBank> TBank::CreateStatic(void* buf, int32_t size) {
 }
 
 Ref<TBank> TBank::Load(const Ref<Object>& url) {
+  FailureScope scope("LoadBank", UrlSubject(url));
   Ref<TStream> s = ReadStream(url);
-  if (!s) return nullptr;
+  if (!s) {
+    scope.Fail("can't open it");
+    return nullptr;
+  }
   // The size is what actually arrived, never a figure the data claims.
   const std::vector<uint8_t> bytes = ReadAllBytes(*s);
   const auto size = static_cast<int32_t>(std::min<size_t>(bytes.size(), INT32_MAX));

@@ -2,9 +2,12 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <string>
 
+#include "runtime/error_report.h"
 #include "stream/internal/native_path.h"
 
 namespace tazmix {
@@ -29,14 +32,22 @@ Ref<TCStream> TCStream::OpenFile(const String& path, bool readable, bool writeab
     how = "wb";
     mode = MODE_WRITE;
   }
+  FailureScope scope("TCStream::OpenFile", QuoteText(path));
   std::string native;
-  if (!ToNativePath(path.Replace("\\", "/"), &native)) return nullptr;
+  if (!ToNativePath(path.Replace("\\", "/"), &native)) {
+    scope.Fail("no file can have this name");
+    return nullptr;
+  }
   std::FILE* file = std::fopen(native.c_str(), how);
-  if (!file) return nullptr;
+  if (!file) {
+    scope.Fail("can't open the file: " + String::FromUTF8String(std::strerror(errno)));
+    return nullptr;
+  }
   // A folder opens on POSIX but is no file stream: it could not be read.
   struct stat st;
   if (fstat(fileno(file), &st) == 0 && S_ISDIR(st.st_mode)) {
     std::fclose(file);
+    scope.Fail("it is a folder");
     return nullptr;
   }
   return CreateWithCStream(file, mode);

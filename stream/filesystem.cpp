@@ -7,12 +7,14 @@
 #include <string>
 
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "stream/bank.h"
 #include "stream/bank_stream.h"
 #include "stream/internal/file_status.h"
 #include "stream/load_save.h"
 #include "stream/internal/native_path.h"
+#include "stream/internal/url_subject.h"
 #include "stream/path.h"
 #include "stream/stream_exception.h"
 #include "stream/stream_factory.h"
@@ -192,8 +194,9 @@ std::vector<String> LoadDir(const String& path, bool skipDots) {
 }
 
 Ref<TStream> OpenFile(const Ref<Object>& url, bool readable, bool writeable) {
+  FailureScope scope("OpenFile", UrlSubject(url));
   Ref<TStream> stream = OpenStream(url, readable, writeable);
-  if (!stream || stream->Pos() != -1) return stream;
+  if (!stream || stream->Pos() != -1) return scope.Check(stream, "can't open it");
   // A stream that cannot be read whole (write-only, say) cannot be a file.
   Ref<TBank> bank;
   try {
@@ -202,7 +205,7 @@ Ref<TStream> OpenFile(const Ref<Object>& url, bool readable, bool writeable) {
     bank = nullptr;
   }
   stream->Close();
-  return bank ? Ref<TStream>(TBankStream::Create(bank)) : nullptr;
+  return scope.Check(bank ? Ref<TStream>(TBankStream::Create(bank)) : nullptr, "it can't be read whole");
 }
 
 Ref<TStream> OpenFile(const String& url, bool readable, bool writeable) {

@@ -1,7 +1,9 @@
 #include "stream/stream_factory.h"
 
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "stream/cstream.h"
+#include "stream/internal/url_subject.h"
 #include "stream/stream_wrapper.h"
 
 namespace tazmix {
@@ -31,18 +33,20 @@ TStreamFactory* TStreamFactory::First() { return ChainHead().get(); }
 Ref<TStream> OpenStream(const Ref<Object>& url, bool readable, bool writeable) {
   if (auto stream = Cast<TStream>(url)) return TStreamStream::Create(stream);
 
+  FailureScope scope("OpenStream", UrlSubject(url));
   String text;
   String::FromObject(url.get(), &text);
   String proto, path;
   if (!text.IsEmpty()) {
     const int32_t sep = text.Find("::");
-    if (sep < 0) return TCStream::OpenFile(text, readable, writeable);
+    if (sep < 0) return scope.Check(TCStream::OpenFile(text, readable, writeable), "can't open the file");
     proto = text.Left(sep).ToLower();
     path = text.Slice(sep + 2, text.Length());
   }
   for (TStreamFactory* f = TStreamFactory::First(); f; f = f->Next()) {
     if (auto stream = f->CreateStream(url, proto, path, readable, writeable)) return stream;
   }
+  scope.Fail("no stream factory could open it");
   return nullptr;
 }
 

@@ -143,6 +143,9 @@ void OnWindowEvent(const SDL_Event& event, void*) {
   }
 }
 
+// SDL's own words for what just failed.
+String SDLError() { return String::FromUTF8String(SDL_GetError()); }
+
 bool BringUp() {
   static bool listening = false;
   if (!EnsureGLVideo()) return false;
@@ -165,15 +168,25 @@ void DestroyWindow(SDL_Window* window) {
 
 int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                        int32_t flags, const String& title) {
-  if (width <= 0 || height <= 0) return 0;
-  if (!BringUp()) return 0;
+  if (width <= 0 || height <= 0) {
+    NoteFailure("the size must be at least 1 x 1");
+    return 0;
+  }
+  if (!BringUp()) {
+    NoteFailure(GLVideoFailure());
+    return 0;
+  }
 
   SDL_DisplayMode mode{};
   bool with_rate = false;
   if (depth != 0) {
     const FullScreenModeChoice choice =
         ChooseFullScreenMode(ListDisplayModes(), width, height, depth, hertz);
-    if (choice.index < 0 || SDL_GetDisplayMode(0, choice.index, &mode) != 0) FailDisplayMode();
+    if (choice.index < 0 || SDL_GetDisplayMode(0, choice.index, &mode) != 0) {
+      NoteFailure("the display has no mode of " + String::FromInt(width) + " x " + String::FromInt(height) +
+                  " at depth " + String::FromInt(depth) + " (GraphicsModes() lists those it has)");
+      FailDisplayMode();
+    }
     with_rate = choice.with_rate;
   }
 
@@ -191,12 +204,16 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
   const std::string caption = title.ToUTF8String();
   SDL_Window* window =
       SDL_CreateWindow(caption.c_str(), pos.left, pos.top, width, height, window_flags);
-  if (!window) return 0;
+  if (!window) {
+    NoteFailure("can't create the window: " + SDLError());
+    return 0;
+  }
 
   if (depth != 0) {
     // The mode is taken when the window shows and whenever it regains focus.
     if (SDL_SetWindowDisplayMode(window, &mode) != 0 ||
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) != 0) {
+      NoteFailure("can't switch the display mode: " + SDLError());
       DestroyWindow(window);
       FailDisplayMode();
     }
@@ -204,6 +221,7 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
 
   SDL_GLContext context = MakeContext(window);
   if (!context) {
+    NoteFailure("can't create the GL context: " + SDLError());
     DestroyWindow(window);
     return 0;
   }
@@ -224,7 +242,14 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
 }
 
 int32_t GLNativeAttach(int32_t widget, int32_t flags) {
-  if (widget == 0 || !BringUp()) return 0;
+  if (widget == 0) {
+    NoteFailure("widget 0 is no window");
+    return 0;
+  }
+  if (!BringUp()) {
+    NoteFailure(GLVideoFailure());
+    return 0;
+  }
   SDL_Window* window = SDL_GetWindowFromID(static_cast<Uint32>(widget));
   bool wrapper = false;
   if (!window) {
@@ -232,18 +257,27 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
     SDL_SetHint(SDL_HINT_VIDEO_FOREIGN_WINDOW_OPENGL, "1");
     window = SDL_CreateWindowFrom(
         reinterpret_cast<void*>(static_cast<uintptr_t>(static_cast<uint32_t>(widget))));
-    if (!window) return 0;
+    if (!window) {
+      NoteFailure("no window has this handle: " + SDLError());
+      return 0;
+    }
     wrapper = true;
   }
   auto drop = [&] {
     if (wrapper) DestroyWindow(window);
     return 0;
   };
-  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0) return drop();
+  if ((SDL_GetWindowFlags(window) & SDL_WINDOW_OPENGL) == 0) {
+    NoteFailure("the window can't take OpenGL");
+    return drop();
+  }
 
   ApplyPixelFormat(PixelFormatRequestFromFlags(flags));
   SDL_GLContext context = MakeContext(window);
-  if (!context) return drop();
+  if (!context) {
+    NoteFailure("can't create the GL context: " + SDLError());
+    return drop();
+  }
 
   auto rec = std::make_unique<NativeContext>();
   rec->kind = GL_CONTEXT_ATTACHED;

@@ -7,12 +7,17 @@
 #include <vector>
 
 #include "glback/internal/gl_display_modes.h"
+#include "runtime/string.h"
 
 namespace tazmix {
 
 // True once the video subsystem runs; a failed attempt is tried again on the
 // next call (a display may have appeared).
 bool EnsureGLVideo();
+
+// Why the latest EnsureGLVideo failed ("no display", SDL's message), for
+// failure lines.
+String GLVideoFailure();
 
 // Bits per pixel of a display-mode format as the graphics core counts them:
 // the storage size, so 24-bit colour in 32-bit pixels is 32 and 15-bit colour

@@ -10,6 +10,7 @@
 
 #include "game/word_list.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "stream/filesystem.h"
 #include "stream/stream_module.h"
 
@@ -29,6 +30,7 @@ void CapAddressSpace() {
 
 int Main() {
   InitStream();
+  SetErrorEcho(false);  // as the game has it: its own texts only
   if (ApplicationArgs.size() != 5 || !ChangeDir(ApplicationArgs[1])) return 2;
   CapAddressSpace();
   vindra::LoadWordList(ApplicationArgs[2].ToInt(), ApplicationArgs[3].ToInt(), ApplicationArgs[4].ToInt());

@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Builds programs against the library the way its users do, from outside
+# this repository, and runs them without a display:
+#
+#   outside_build.sh install|find_package|pkg_config|add_subdirectory
+#
+# The build tree's settings come in the environment: BUILD_DIR, SOURCE_DIR,
+# WORK_DIR (this test's scratch folder, shared by the steps), BUILD_TYPE,
+# CXX_COMPILER and LAUNCHER (a compiler launcher such as ccache, or empty).
+#
+#   install           cmake --install of component "dev" into WORK_DIR/prefix
+#   find_package      the consumer and the README's program with find_package;
+#                     the consumer checks its grabbed frame, the README's
+#                     program must still be running, silent, after 3 s
+#   pkg_config        the consumer compiled by hand with pkg-config's flags
+#   add_subdirectory  the consumer configured with add_subdirectory and
+#                     compiled (building the library a second time would
+#                     take minutes; the in-tree examples link the same target)
+#
+# Every step runs under one deadline, well inside ctest's 120 s.
+set -euo pipefail
+
+mode=$1
+deadline=$((SECONDS + 100))
+prefix=$WORK_DIR/prefix
+consumer=$SOURCE_DIR/tests/install/consumer
+export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
+export LSAN_OPTIONS="suppressions=$SOURCE_DIR/tests/e2e/lsan_suppressions.txt:print_suppressions=0"
+
+fail() {
+  echo "outside_build $mode: $*" >&2
+  exit 1
+}
+
+# step WHAT COMMAND...: runs the command within what is left of the deadline.
+step() {
+  local what=$1
+  shift
+  local left=$((deadline - SECONDS))
+  [ "$left" -gt 0 ] || fail "no time left for: $what"
+  local status=0
+  timeout "$left" "$@" || status=$?
+  [ "$status" -eq 124 ] && fail "timed out while: $what"
+  [ "$status" -eq 0 ] || fail "failed ($status) while: $what"
+}
+
+configure() {
+  local dir=$1
+  shift
+  rm -rf "$dir"
+  local launcher=()
+  [ -n "$LAUNCHER" ] && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER="$LAUNCHER")
+  step "configuring $dir" cmake -S "$consumer" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
+    -DCMAKE_CXX_COMPILER="$CXX_COMPILER" "${launcher[@]}" "$@"
+}
+
+check_consumer() {
+  local out
+  out=$(step "running $1" "$1") || exit 1
+  [ "$out" = "consumer: ok" ] || fail "the consumer said: $out"
+}
+
+# The README shows examples/minimal/ as it is; both must stay the same.
+check_readme_shows() {
+  local file=$1 fence=$2 shown
+  shown=$(awk -v file="$file" -v fence="$fence" '
+    index($0, file) { armed = 1; next }
+    armed && $0 == "```" fence { inside = 1; next }
+    inside && $0 == "```" { exit }
+    inside { print }' "$SOURCE_DIR/README.md")
+  [ "$shown" = "$(cat "$SOURCE_DIR/$file")" ] || fail "README.md does not show $file as it is"
+}
+
+case "$mode" in
+  install)
+    rm -rf "$prefix"
+    step "installing" cmake --install "$BUILD_DIR" --prefix "$prefix" --component dev >/dev/null
+    [ -f "$prefix/include/tazmix/tazmix.h" ] || fail "no include/tazmix/tazmix.h"
+    [ -f "$prefix/lib/pkgconfig/tazmix.pc" ] || fail "no lib/pkgconfig/tazmix.pc"
+    [ -f "$prefix/lib/cmake/Tazmix/TazmixConfig.cmake" ] || fail "no lib/cmake/Tazmix/TazmixConfig.cmake"
+    if find "$prefix/include" -path '*/internal/*' -o -path '*/platform/*' | grep -q .; then
+      fail "internal headers were installed"
+    fi
+    ;;
+  find_package)
+    check_readme_shows examples/minimal/mygame.cpp cpp
+    check_readme_shows examples/minimal/CMakeLists.txt cmake
+    dir=$WORK_DIR/find_package
+    configure "$dir" -DCMAKE_PREFIX_PATH="$prefix" -DMINIMAL_PROGRAM="$SOURCE_DIR/examples/minimal/mygame.cpp"
+    step "building" cmake --build "$dir" -- -j2 >/dev/null
+    check_consumer "$dir/consumer"
+    status=0
+    timeout 3 "$dir/mygame" 2>"$dir/mygame.err" || status=$?
+    [ "$status" -eq 124 ] || fail "the README's program ended ($status) by itself: $(cat "$dir/mygame.err")"
+    [ ! -s "$dir/mygame.err" ] || fail "the README's program wrote: $(cat "$dir/mygame.err")"
+    ;;
+  pkg_config)
+    dir=$WORK_DIR/pkg_config
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    flags=$(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs tazmix) || fail "pkg-config knows no tazmix"
+    # shellcheck disable=SC2086  # the flags are words
+    step "compiling with pkg-config" $LAUNCHER "$CXX_COMPILER" -std=c++20 "$consumer/consumer.cpp" -o "$dir/consumer" $flags
+    check_consumer "$dir/consumer"
+    ;;
+  add_subdirectory)
+    dir=$WORK_DIR/add_subdirectory
+    configure "$dir" -DTAZMIX_SOURCE="$SOURCE_DIR"
+    step "compiling the consumer" cmake --build "$dir" --target CMakeFiles/consumer.dir/consumer.cpp.o >/dev/null
+    # The library comes without the rest of the repository: the consumer's
+    # include path is the staged tree of public headers only.
+    [ -e "$dir/tazmix/include/tazmix/tazmix.h" ] || fail "no staged include tree"
+    command=$(ninja -C "$dir" -t commands CMakeFiles/consumer.dir/consumer.cpp.o | tail -n1)
+    case " $command " in
+      *" -I$SOURCE_DIR "* | *" -isystem $SOURCE_DIR "*) fail "the consumer sees the whole repository: $command" ;;
+    esac
+    ;;
+  *)
+    fail "unknown mode"
+    ;;
+esac
