@@ -1,4 +1,5 @@
-// Tazmix: a small 2D game library on SDL2, OpenGL 1.x, libpng and FreeType.
+// Tazmix: a small 2D game library on SDL2, OpenGL 1.x, libpng, FreeType and
+// SDL2_mixer.
 //
 //   #include <tazmix/tazmix.h>
 //
@@ -43,6 +44,7 @@
 #include "system/close_signal.h"
 #include "system/event.h"
 #include "system/file_request.h"
+#include "system/gamepad.h"
 #include "system/hook.h"
 #include "system/input_injection.h"
 #include "system/keys.h"
@@ -74,6 +76,13 @@
 #include "font/font_loader.h"
 #include "font/font_module.h"
 #include "font/freetype_font.h"
+
+// audio: sounds, channels, music
+#include "audio/audio_module.h"
+#include "audio/channel.h"
+#include "audio/music.h"
+#include "audio/sound.h"
+#include "audio/wave_bank.h"
 
 // draw2d: drawing state and API, images, image fonts, collision
 #include "draw2d/collision.h"
