@@ -166,6 +166,7 @@ void RegisterClassRecord(const std::type_info& type) { ClassRecords().push_back(
 const std::vector<const std::type_info*>& RegisteredClasses() { return ClassRecords(); }
 
 int32_t RegisterEmbeddedFile(const String& name, const void* data, int32_t length) {
+  if (length < 0 || (!data && length > 0)) return 0;  // no block to hand out
   if (FindEmbeddedFile(name)) return 0;
   auto& files = EmbeddedFiles();
   files.insert(files.begin(), EmbeddedFile{name, static_cast<const uint8_t*>(data), length});

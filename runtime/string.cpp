@@ -51,6 +51,7 @@ String String::Slice(int32_t a, int32_t b) const {
   if (b <= a) return String();
   if (a == 0 && b == Length()) return *this;
   const int64_t count = int64_t(b) - a;
+  if (count > INT32_MAX) return String();  // longer than any String can be
   std::u16string out(static_cast<size_t>(count), u' ');
   const int32_t len = Length();
   const int32_t from = std::max(a, 0), to = std::min(b, len);
@@ -182,13 +183,13 @@ String String::FromWString(const char16_t* text) {
 }
 
 String String::FromBytes(const uint8_t* bytes, int32_t count) {
-  if (count <= 0) return String();
+  if (count <= 0 || !bytes) return String();
   std::u16string units(bytes, bytes + count);
   return String(std::move(units));
 }
 
 String String::FromShorts(const char16_t* units, int32_t count) {
-  if (count <= 0) return String();
+  if (count <= 0 || !units) return String();
   return String(std::u16string(units, static_cast<size_t>(count)));
 }
 

@@ -60,7 +60,8 @@ class String {
   const std::u16string& Units() const noexcept { return rep_->Units(); }
   std::u16string_view View() const noexcept { return rep_->Units(); }
 
-  // s[a..b]: exactly b - a units, positions outside the text read as spaces.
+  // s[a..b]: exactly b - a units, positions outside the text read as spaces;
+  // "" when b - a is above 2^31 - 1, the most units a String can hold.
   String Slice(int32_t a, int32_t b) const;
   String Left(int32_t n) const { return Slice(0, n); }
   String Right(int32_t n) const { return Slice(Length() - n, Length()); }
