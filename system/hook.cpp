@@ -30,9 +30,18 @@ int32_t AllocHookId() {
   return hook_counter;
 }
 
+namespace {
+
+// Ids outside the table name no chain: adding to or removing from one does
+// nothing and running one passes its data through.
+bool KnownHookId(int32_t id) { return id >= 0 && id < HOOK_ID_COUNT; }
+
+}  // namespace
+
 void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t priority) {
+  if (!KnownHookId(id)) return;
   Ref<THook> hook = New<THook>();
-  hook->func = func;
+  hook->func = func ? func : UnsetHookFunction;
   hook->context = context;
   hook->priority = priority;
 
@@ -49,6 +58,7 @@ void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t 
 }
 
 Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
+  if (!KnownHookId(id)) return data;
   // Holding the current hook keeps its succ valid even if the function
   // removes its own hook from the chain.
   for (Ref<THook> hook = Chains()[static_cast<size_t>(id)]; hook; hook = hook->succ) {
@@ -58,6 +68,7 @@ Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
 }
 
 void RemoveHook(int32_t id, HookFunction func, const Ref<Object>& context) {
+  if (!KnownHookId(id)) return;
   Ref<THook>* link = &Chains()[static_cast<size_t>(id)];
   while (*link) {
     THook* h = link->get();
