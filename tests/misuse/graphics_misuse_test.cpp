@@ -1,6 +1,7 @@
 // Misuse of the graphics core, before any driver is set and on the GL 2D
 // driver, and of the GL back end's own functions.
 #include "glback/gl_graphics.h"
+#include "glback/gl_raw_2d.h"
 #include "glback/gl_raw_draw.h"
 #include "glback/gl_raw_text.h"
 #include "glback/gl_texture_from_pixmap.h"
@@ -70,6 +71,7 @@ const Row kGLRows[] = {
        GLRawText(String(std::u16string(1000, u'\xFFFF')), INT32_MIN, INT32_MAX);
        GLRawPixmap(CreatePixmap(0, 0, FORMAT_RGBA32), 5, 5);
        GLTextureFromPixmap(CreatePixmap(0, 3, FORMAT_GREY8), 1);
+       LeaveRaw2D();  // without EnterRaw2D
      }},
 };
 

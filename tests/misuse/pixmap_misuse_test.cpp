@@ -1,6 +1,7 @@
 // Misuse of pixmaps, the loader chain and the PNG writer. Pixel rows work on
 // a 4 x 3 window in the middle of an 8 x 7 parent, so a write that strays
 // outside the window shows in the parent even where it would not crash.
+#include "pixmap/pixel_convert.h"
 #include "pixmap/pixmap.h"
 #include "pixmap/pixmap_flip.h"
 #include "pixmap/pixmap_loader.h"
@@ -79,6 +80,7 @@ const Row kRows[] = {
     {"PasteRightBelow", [] { Ref<TPixmap> w = Window(); w->Paste(*Red(), 3, 2); EXPECT_EQ(StrayPixels(), 0); EXPECT_EQ(w->ReadPixel(3, 2), kRed); }},
     {"PasteLargestInt", [] { Ref<TPixmap> w = Window(); w->Paste(*Red(), INT32_MAX, INT32_MIN); EXPECT_EQ(StrayPixels(), 0); }},
     {"PasteBigger", [] { Ref<TPixmap> w = Window(); w->Paste(*Red(20, 20), -5, -5); EXPECT_EQ(StrayPixels(), 0); EXPECT_EQ(w->ReadPixel(3, 2), kRed); }},
+    {"ConvertPixelsFormat99", [] { uint8_t in[8] = {}, out[8] = {}; ConvertPixels(in, 99, out, FORMAT_RGBA32, 2); ConvertPixels(in, 1, out, -7, 2); }},
     {"CopyPixmapNull", [] { EXPECT_FALSE(CopyPixmap(nullptr)); }},
     {"ConvertPixmapNull", [] { EXPECT_FALSE(ConvertPixmap(nullptr, FORMAT_RGB24)); }},
     {"ConvertPixmapFormat0", [] { EXPECT_FALSE(ConvertPixmap(Red(), 0)); }},
