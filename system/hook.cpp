@@ -16,6 +16,10 @@ std::array<Ref<THook>, HOOK_ID_COUNT>& Chains() {
 
 int32_t hook_counter = -1;
 
+// Ids outside the table name no chain: adding to or removing from one does
+// nothing and running one passes its data through.
+bool KnownHookId(int32_t id) { return id >= 0 && id < HOOK_ID_COUNT; }
+
 }  // namespace
 
 Ref<Object> UnsetHookFunction(int32_t, const Ref<Object>&, const Ref<Object>&) {
@@ -29,14 +33,6 @@ int32_t AllocHookId() {
   if (hook_counter >= HOOK_ID_COUNT) Throw(String("Too many hook ids"));
   return hook_counter;
 }
-
-namespace {
-
-// Ids outside the table name no chain: adding to or removing from one does
-// nothing and running one passes its data through.
-bool KnownHookId(int32_t id) { return id >= 0 && id < HOOK_ID_COUNT; }
-
-}  // namespace
 
 void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t priority) {
   if (!KnownHookId(id)) return;
