@@ -17,7 +17,8 @@ void SetRotationAndScale(float rotation, float scale_x, float scale_y) {
 
 std::vector<Ref<Object>> CollideImageAt(const Ref<TImage>& image, float x, float y, int32_t frame,
                                         int32_t collide_mask, int32_t write_mask, const Ref<Object>& id) {
-  if (!image) return {};
+  // An image without that frame has nothing to collide with.
+  if (!image || frame < 0 || frame >= image->FrameCount()) return {};
   Ref<TQuad> quad = MakeQuad(image.get(), frame, x, y, static_cast<float>(image->width),
                              static_cast<float>(image->height), id);
   return CollideQuadLayers(*quad, collide_mask, write_mask);

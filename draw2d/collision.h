@@ -20,8 +20,8 @@ namespace tazmix {
 // Tests image frame `frame` drawn at (x, y) against the layers in
 // collide_mask, then records it with `id` in the layers in write_mask.
 // Returns the id of every recorded shape it overlaps, once per layer it was
-// found in; empty when there is none. A Null image collides with nothing
-// and is not recorded.
+// found in; empty when there is none. A Null image, or a frame the image
+// does not have, collides with nothing and is not recorded.
 std::vector<Ref<Object>> CollideImageAt(const Ref<TImage>& image, float x, float y, int32_t frame,
                                         int32_t collide_mask, int32_t write_mask, const Ref<Object>& id);
 

@@ -1,5 +1,6 @@
 #include "draw2d/draw_image.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "draw2d/draw_state.h"
@@ -22,6 +23,8 @@ double FirstTile(double pos, double view, double size) {
   if (m < 0) m += size;
   return view - m;
 }
+
+constexpr double kMaxTiles = 1 << 22;
 
 }  // namespace
 
@@ -67,15 +70,24 @@ void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
   // An empty image would never step across the viewport, and a position that
   // is not a number has no tile grid.
   if (w <= 0 || h <= 0 || !std::isfinite(fx) || !std::isfinite(fy)) return;
+  // Tiles are only drawn where they can be seen: the viewport within the
+  // drawing area (0..virtual resolution), so a huge viewport costs nothing
+  // extra. A tiling that would still take more quads than kMaxTiles is not
+  // drawn at all: no picture needs it and it would stall the program.
+  const double left = std::max<double>(g.viewport_x, 0);
+  const double top = std::max<double>(g.viewport_y, 0);
+  const double right = std::min<double>(static_cast<double>(g.viewport_x) + g.viewport_w, g.vres_width);
+  const double bottom = std::min<double>(static_cast<double>(g.viewport_y) + g.viewport_h, g.vres_height);
+  if (!(right > left && bottom > top)) return;
+  const double sx0 = FirstTile(fx, left, w);
+  const double sy0 = FirstTile(fy, top, h);
+  if (std::ceil((right - sx0) / w) * std::ceil((bottom - sy0) / h) > kMaxTiles) return;
   CurrentDriver().SetTransform(1, 0, 0, 1);
   const auto fracx = static_cast<float>(fx - std::floor(fx));
   const auto fracy = static_cast<float>(fy - std::floor(fy));
-  const double right = static_cast<double>(g.viewport_x) + g.viewport_w;
-  const double bottom = static_cast<double>(g.viewport_y) + g.viewport_h;
-  const double sx0 = FirstTile(fx, g.viewport_x, w);
   const auto fw = static_cast<float>(w);
   const auto fh = static_cast<float>(h);
-  for (double ty = FirstTile(fy, g.viewport_y, h); ty < bottom; ty += h) {
+  for (double ty = sy0; ty < bottom; ty += h) {
     for (double tx = sx0; tx < right; tx += w) {
       f->Draw(0, 0, fw, fh, static_cast<float>(tx) + fracx, static_cast<float>(ty) + fracy, 0, 0, fw, fh);
     }

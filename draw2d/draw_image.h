@@ -17,7 +17,10 @@ void DrawImageRect(const Ref<TImage>& image, float x, float y, float width, floa
 // handle (hx, hy) is given in source pixels.
 void DrawSubImageRect(const Ref<TImage>& image, float x, float y, float width, float height, float sx,
                       float sy, float sw, float sh, float hx = 0, float hy = 0, int32_t frame = 0);
-// Fills the viewport with untransformed copies of the frame, one of them at (x, y).
+// Fills the viewport with untransformed copies of the frame, one of them at
+// (x, y), as far as the viewport lies in the drawing area. Nothing is drawn
+// for a position that is not a finite number, an empty image, or a tiling of
+// more than 4,194,304 copies.
 void TileImage(const Ref<TImage>& image, float x = 0, float y = 0, int32_t frame = 0);
 
 }  // namespace tazmix

@@ -1,6 +1,9 @@
 #include "draw2d/draw_primitives.h"
 
+#include <algorithm>
+
 #include "draw2d/vex2d_graphics.h"
+#include "graphics/graphics.h"
 
 namespace tazmix {
 
@@ -47,7 +50,17 @@ void DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y) {
 }
 
 Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
-  return CurrentDriver().GrabPixmap(x, y, width, height);
+  TVex2DDriver& driver = CurrentDriver();
+  if (width < 0 || height < 0) return nullptr;
+  // Only the back buffer's pixels can be read: the rectangle is clipped to
+  // it, and one that has pixels but none of them on it gives Null.
+  const int64_t x0 = std::clamp<int64_t>(x, 0, GraphicsWidth());
+  const int64_t y0 = std::clamp<int64_t>(y, 0, GraphicsHeight());
+  const int64_t x1 = std::clamp<int64_t>(int64_t{x} + width, x0, GraphicsWidth());
+  const int64_t y1 = std::clamp<int64_t>(int64_t{y} + height, y0, GraphicsHeight());
+  if ((x1 == x0 && width > 0) || (y1 == y0 && height > 0)) return nullptr;
+  return driver.GrabPixmap(static_cast<int32_t>(x0), static_cast<int32_t>(y0), static_cast<int32_t>(x1 - x0),
+                           static_cast<int32_t>(y1 - y0));
 }
 
 }  // namespace tazmix

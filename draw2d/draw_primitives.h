@@ -23,7 +23,9 @@ void DrawOval(float x, float y, float width, float height);
 void DrawPoly(const std::vector<float>& xy);
 // Copies the pixels at (x, y): no origin, handle or matrix.
 void DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y);
-// A new pixmap with the context's pixels in that rectangle.
+// A new pixmap with the context's pixels in that rectangle, clipped to the
+// context (window pixels); Null for a negative size or when the rectangle
+// has pixels but none of them lies on the context.
 Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height);
 
 }  // namespace tazmix

@@ -69,7 +69,7 @@ void TImage::SetPixmap(int32_t index, const Ref<TPixmap>& pixmap) {
 
 Ref<TImage> TImage::Create(int32_t width, int32_t height, int32_t frames, int32_t flags, int32_t mask_r,
                            int32_t mask_g, int32_t mask_b) {
-  if (width < 0 || height < 0 || frames < 0) return nullptr;
+  if (width < 0 || height < 0 || frames < 0 || frames > IMAGE_MAX_FRAMES) return nullptr;
   auto image = New<TImage>();
   image->width = width;
   image->height = height;

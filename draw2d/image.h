@@ -16,6 +16,8 @@
 
 namespace tazmix {
 
+inline constexpr int32_t IMAGE_MAX_FRAMES = 1 << 20;
+
 class TImage : public Object {
  public:
   int32_t width = 0;
@@ -46,7 +48,8 @@ class TImage : public Object {
   virtual void SetPixmap(int32_t index, const Ref<TPixmap>& pixmap);
 
   // A new image with `frames` empty frames and the handle at (0, 0); Null
-  // when the size or the frame count is negative.
+  // when the size or the frame count is negative, or the count is above
+  // IMAGE_MAX_FRAMES (the frame slots are made at once, pixels only later).
   static Ref<TImage> Create(int32_t width, int32_t height, int32_t frames, int32_t flags, int32_t mask_r,
                             int32_t mask_g, int32_t mask_b);
   // A one-frame image of a TPixmap or of the picture at the URL; Null when

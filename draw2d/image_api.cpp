@@ -1,5 +1,8 @@
 #include "draw2d/image_api.h"
 
+#include <algorithm>
+
+#include "draw2d/draw_primitives.h"
 #include "draw2d/vex2d_graphics.h"
 #include "pixmap/pixmap_mask.h"
 #include "runtime/error_report.h"
@@ -82,9 +85,20 @@ Ref<TPixmap> LockImage(const Ref<TImage>& image, int32_t frame, int32_t read, in
 void UnlockImage(const Ref<TImage>&, int32_t) {}
 
 void GrabImage(const Ref<TImage>& image, int32_t x, int32_t y, int32_t frame) {
-  if (!image) return;
-  Ref<TPixmap> pixmap = CurrentDriver().GrabPixmap(x, y, image->width, image->height);
-  if (!pixmap) return;
+  if (!image || frame < 0 || frame >= image->FrameCount()) return;
+  Ref<TPixmap> pixmap = GrabPixmap(x, y, image->width, image->height);
+  if (!pixmap || pixmap->width != image->width || pixmap->height != image->height) {
+    // Part of the rectangle lies off the context: what is on it lands where
+    // it belongs in the frame, the rest is transparent.
+    Ref<TPixmap> whole = CreatePixmap(image->width, image->height, FORMAT_RGBA32, 4);
+    if (!whole) return;
+    whole->ClearPixels(0);
+    if (pixmap) {
+      whole->Paste(*pixmap, static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(-int64_t{x}, 0), INT32_MAX)),
+                   static_cast<int32_t>(std::min<int64_t>(std::max<int64_t>(-int64_t{y}, 0), INT32_MAX)));
+    }
+    pixmap = whole;
+  }
   if (image->flags & IMAGE_MASKED) {
     const ImageSettings& s = Settings();
     pixmap = MaskPixmap(pixmap, s.mask_r, s.mask_g, s.mask_b);

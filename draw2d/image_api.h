@@ -29,7 +29,9 @@ int32_t ImageHeight(const Ref<TImage>& image);
 Ref<TPixmap> LockImage(const Ref<TImage>& image, int32_t frame = 0, int32_t read = 1, int32_t write = 1);
 void UnlockImage(const Ref<TImage>& image, int32_t frame = 0);
 // Copies the context's pixels at (x, y), of the image's size, into a frame;
-// masked images get the mask colour made transparent.
+// masked images get the mask colour made transparent. Whatever of the
+// rectangle lies off the context comes out transparent; a frame the image
+// does not have is left alone.
 void GrabImage(const Ref<TImage>& image, int32_t x, int32_t y, int32_t frame = 0);
 
 // The colour that masked images make transparent when loaded or grabbed.

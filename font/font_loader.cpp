@@ -19,6 +19,7 @@ Ref<TFontLoader>& ChainHead() {
 Ref<TFont> TFontLoader::LoadFont(const Ref<Object>&, int32_t, int32_t) { ThrowNullMethod(); }
 
 void AddFontLoader(const Ref<TFontLoader>& loader) {
+  if (!loader) return;
   Ref<TFontLoader>& head = ChainHead();
   // A linked loader has a successor, but the chain's last loader has none;
   // linking that one again would close the chain into a ring that LoadFont

@@ -27,7 +27,8 @@ class TFontLoader : public Object {
 };
 
 // Puts `loader` at the head of the chain. A loader already in the chain
-// stays where it is, so adding one twice changes nothing.
+// stays where it is, so adding one twice changes nothing; adding Null does
+// nothing.
 void AddFontLoader(const Ref<TFontLoader>& loader);
 
 // The head of the chain (the newest loader), or Null.

@@ -121,7 +121,10 @@ int32_t CountGraphicsModes() { return static_cast<int32_t>(CachedModes().size())
 
 int32_t GetGraphicsMode(int32_t index, int32_t& width, int32_t& height, int32_t& depth,
                         int32_t& hertz) {
-  const Ref<TGraphicsMode> mode = CachedModes()[static_cast<size_t>(index)];
+  const std::vector<Ref<TGraphicsMode>>& modes = CachedModes();
+  width = height = depth = hertz = 0;
+  if (index < 0 || static_cast<size_t>(index) >= modes.size() || !modes[static_cast<size_t>(index)]) return 0;
+  const Ref<TGraphicsMode> mode = modes[static_cast<size_t>(index)];
   width = mode->width;
   height = mode->height;
   depth = mode->depth;
@@ -156,6 +159,7 @@ Ref<TGraphics> AttachGraphics(int32_t widget, int32_t flags) {
 }
 
 int32_t CloseGraphics(Ref<TGraphics> g) {
+  if (!g) return 0;
   if (g == state.main) state.main = nullptr;
   if (g == state.current) SetGraphics(nullptr);
   g->Close();
@@ -169,7 +173,9 @@ int32_t SetGraphics(const Ref<TGraphics>& g) {
     ForgetSettings();
     return 0;
   }
+  // A closed context has no driver any more: nothing can draw through it.
   const Ref<TGraphicsDriver> driver(g->Driver());
+  if (!driver) ThrowNullObject();
   if (driver != state.driver) ChangeDriver(driver);
   g->GetSettings(state.width, state.height, state.depth, state.hertz, state.flags);
   driver->SetGraphics(g);

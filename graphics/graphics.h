@@ -31,7 +31,8 @@ int32_t DefaultGraphicsFlags();
 // caller's own copy.
 std::vector<Ref<TGraphicsMode>> GraphicsModes();
 int32_t CountGraphicsModes();
-// Copies mode `index` (0 to CountGraphicsModes() - 1).
+// Copies mode `index` (0 to CountGraphicsModes() - 1); for any other index
+// all four are 0.
 int32_t GetGraphicsMode(int32_t index, int32_t& width, int32_t& height, int32_t& depth,
                         int32_t& hertz);
 // 1 when a mode matches; an argument of 0 matches anything.
@@ -42,9 +43,11 @@ int32_t GraphicsModeExists(int32_t width, int32_t height, int32_t depth, int32_t
 Ref<TGraphics> CreateGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                               int32_t flags);
 Ref<TGraphics> AttachGraphics(int32_t widget, int32_t flags);
+// Closing Null does nothing.
 int32_t CloseGraphics(Ref<TGraphics> g);
 // Makes `g` current (Null: none) and captures its settings; a context of
-// another driver switches the driver.
+// another driver switches the driver. A closed context, which has no driver
+// any more, raises TNullObjectException and changes nothing.
 int32_t SetGraphics(const Ref<TGraphics>& g);
 
 // The settings captured when the current graphics was made current; 0 when

@@ -93,7 +93,9 @@ void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dstFormat, int32
 }
 
 void ConvertPixels(const uint8_t* src, int32_t srcFormat, uint8_t* dst, int32_t dstFormat, int32_t count) {
-  if (count <= 0) return;
+  // An unknown format has no pixel size: nothing can be converted.
+  const auto known = [](int32_t format) { return format >= 1 && format < FORMAT_COUNT; };
+  if (count <= 0 || !known(srcFormat) || !known(dstFormat)) return;
   if (srcFormat == dstFormat) {
     std::memmove(dst, src, static_cast<size_t>(count) * static_cast<size_t>(BytesPerPixel[srcFormat]));
   } else if (srcFormat == FORMAT_RGBA32) {

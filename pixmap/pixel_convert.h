@@ -15,7 +15,8 @@ void ExpandToRGBA32(const uint8_t* src, uint8_t* dst, int32_t srcFormat, int32_t
 // Writes each of `count` RGBA32 pixels from `src` into `dst` as `dstFormat`.
 void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dstFormat, int32_t count);
 
-// Converts `count` pixels from `srcFormat` at `src` to `dstFormat` at `dst`.
+// Converts `count` pixels from `srcFormat` at `src` to `dstFormat` at `dst`;
+// with a format outside 1..12 nothing is converted.
 void ConvertPixels(const uint8_t* src, int32_t srcFormat, uint8_t* dst, int32_t dstFormat, int32_t count);
 
 }  // namespace tazmix

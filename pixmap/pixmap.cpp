@@ -1,10 +1,13 @@
 #include "pixmap/pixmap.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <new>
 
 #include "pixmap/pixel_convert.h"
+#include "runtime/exception.h"
 
 namespace tazmix {
 
@@ -25,10 +28,23 @@ int32_t PackPixel(int32_t format, int32_t argb, uint8_t (&out)[4]) noexcept {
   }
 }
 
+bool KnownFormat(int32_t format) noexcept { return format >= 1 && format < FORMAT_COUNT; }
+
+// The part [from, to) of the range [at, at + length) that lies in [0, size).
+struct Span {
+  int32_t from;
+  int32_t to;
+};
+Span Clip(int32_t at, int32_t length, int32_t size) noexcept {
+  const int64_t from = std::clamp<int64_t>(at, 0, size);
+  const int64_t to = std::clamp<int64_t>(int64_t{at} + std::max(length, 0), from, size);
+  return {static_cast<int32_t>(from), static_cast<int32_t>(to)};
+}
+
 }  // namespace
 
 Ref<TPixmap> TPixmap::Create(int32_t width, int32_t height, int32_t format, int32_t align) {
-  if (width < 0 || height < 0 || format < 0 || format >= FORMAT_COUNT) return nullptr;
+  if (width < 0 || height < 0 || !KnownFormat(format)) return nullptr;
   if (align < 1) align = 1;
   const int64_t rowBytes = int64_t{width} * BytesPerPixel[format];
   const int64_t pitch = (rowBytes + align - 1) / align * align;
@@ -48,6 +64,10 @@ Ref<TPixmap> TPixmap::Create(int32_t width, int32_t height, int32_t format, int3
 }
 
 Ref<TPixmap> TPixmap::CreateStatic(uint8_t* pixels, int32_t width, int32_t height, int32_t pitch, int32_t format) {
+  if (width < 0 || height < 0 || !KnownFormat(format)) return nullptr;
+  // Rows must not overlap, and memory must be there when there are pixels.
+  if (std::abs(int64_t{pitch}) < int64_t{width} * BytesPerPixel[format]) return nullptr;
+  if (!pixels && width > 0 && height > 0) return nullptr;
   Ref<TPixmap> pixmap = New<TPixmap>();
   pixmap->pixels = pixels;
   pixmap->width = width;
@@ -59,7 +79,14 @@ Ref<TPixmap> TPixmap::CreateStatic(uint8_t* pixels, int32_t width, int32_t heigh
 }
 
 Ref<TPixmap> TPixmap::Window(int32_t x, int32_t y, int32_t w, int32_t h) {
-  Ref<TPixmap> window = CreateStatic(PixelPtr(x, y), w, h, pitch, format);
+  const Span cols = Clip(x, w, width), rows = Clip(y, h, height);
+  auto window = New<TPixmap>();
+  window->pixels = PixelPtr(cols.from, rows.from);
+  window->width = cols.to - cols.from;
+  window->height = rows.to - rows.from;
+  window->pitch = pitch;
+  window->format = format;
+  window->capacity = -1;
   window->_source = Ref<Object>(this);
   return window;
 }
@@ -73,8 +100,12 @@ Ref<TPixmap> TPixmap::Copy() const {
 }
 
 void TPixmap::Paste(const TPixmap& source, int32_t x, int32_t y) {
-  for (int32_t i = 0; i < source.height; ++i)
-    ConvertPixels(source.PixelPtr(0, i), source.format, PixelPtr(x, y + i), format, source.width);
+  const Span cols = Clip(x, source.width, width), rows = Clip(y, source.height, height);
+  const int32_t count = cols.to - cols.from;
+  if (count <= 0) return;
+  for (int32_t row = rows.from; row < rows.to; ++row) {
+    ConvertPixels(source.PixelPtr(cols.from - x, row - y), source.format, PixelPtr(cols.from, row), format, count);
+  }
 }
 
 Ref<TPixmap> TPixmap::Convert(int32_t toFormat) const {
@@ -84,7 +115,10 @@ Ref<TPixmap> TPixmap::Convert(int32_t toFormat) const {
   return result;
 }
 
+bool TPixmap::Contains(int32_t x, int32_t y) const noexcept { return x >= 0 && y >= 0 && x < width && y < height; }
+
 int32_t TPixmap::ReadPixel(int32_t x, int32_t y) const noexcept {
+  if (!Contains(x, y)) return 0;
   const uint8_t* p = PixelPtr(x, y);
   switch (format) {
     case FORMAT_GREY8: return PackARGB(0xFF, p[0], p[0], p[0]);
@@ -98,6 +132,7 @@ int32_t TPixmap::ReadPixel(int32_t x, int32_t y) const noexcept {
 }
 
 void TPixmap::WritePixel(int32_t x, int32_t y, int32_t argb) noexcept {
+  if (!Contains(x, y)) return;
   uint8_t bytes[4];
   const int32_t n = PackPixel(format, argb, bytes);
   if (n > 0) std::memcpy(PixelPtr(x, y), bytes, static_cast<size_t>(n));
@@ -135,12 +170,18 @@ Ref<TPixmap> CreateStaticPixmap(uint8_t* pixels, int32_t width, int32_t height, 
   return TPixmap::CreateStatic(pixels, width, height, pitch, format);
 }
 
-Ref<TPixmap> CopyPixmap(const Ref<TPixmap>& pixmap) { return pixmap->Copy(); }
+Ref<TPixmap> CopyPixmap(const Ref<TPixmap>& pixmap) { return pixmap ? pixmap->Copy() : nullptr; }
 
-Ref<TPixmap> ConvertPixmap(const Ref<TPixmap>& pixmap, int32_t format) { return pixmap->Convert(format); }
+Ref<TPixmap> ConvertPixmap(const Ref<TPixmap>& pixmap, int32_t format) {
+  return pixmap ? pixmap->Convert(format) : nullptr;
+}
+
+uint8_t* PixmapPixelPtr(const Ref<TPixmap>& pixmap, int32_t x, int32_t y) {
+  return NotNull(pixmap).Contains(x, y) ? pixmap->PixelPtr(x, y) : nullptr;
+}
 
 Ref<TPixmap> PixmapWindow(const Ref<TPixmap>& pixmap, int32_t x, int32_t y, int32_t width, int32_t height) {
-  return pixmap->Window(x, y, width, height);
+  return pixmap ? pixmap->Window(x, y, width, height) : nullptr;
 }
 
 }  // namespace tazmix

@@ -16,6 +16,7 @@ void ReverseRow(const uint8_t* src, uint8_t* dst, int32_t count) {
 }  // namespace
 
 Ref<TPixmap> XFlipPixmap(const Ref<TPixmap>& pixmap) {
+  if (!pixmap) return nullptr;
   const TPixmap& src = *pixmap;
   Ref<TPixmap> result = CreatePixmap(src.width, src.height, src.format, 4);
   if (!result || src.width <= 0) return result;
@@ -34,6 +35,7 @@ Ref<TPixmap> XFlipPixmap(const Ref<TPixmap>& pixmap) {
 }
 
 Ref<TPixmap> YFlipPixmap(const Ref<TPixmap>& pixmap) {
+  if (!pixmap) return nullptr;
   const TPixmap& src = *pixmap;
   Ref<TPixmap> result = CreatePixmap(src.width, src.height, src.format, 4);
   if (!result) return nullptr;

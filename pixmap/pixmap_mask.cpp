@@ -5,6 +5,7 @@
 namespace tazmix {
 
 Ref<TPixmap> MaskPixmap(const Ref<TPixmap>& pixmap, int32_t r, int32_t g, int32_t b) {
+  if (!pixmap) return nullptr;
   const Ref<TPixmap> src = pixmap->format == FORMAT_RGBA32 ? pixmap : pixmap->Convert(FORMAT_RGBA32);
   if (!src) return nullptr;
   const int32_t w = src->width, h = src->height;

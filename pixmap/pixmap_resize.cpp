@@ -28,10 +28,15 @@ Sample SampleAt(int32_t out, float scale, int32_t size, int32_t step) {
 }  // namespace
 
 Ref<TPixmap> ResizePixmap(const Ref<TPixmap>& pixmap, int32_t newWidth, int32_t newHeight) {
+  if (!pixmap) return nullptr;
   const Ref<TPixmap> src = pixmap->format == FORMAT_RGBA32 ? pixmap : pixmap->Convert(FORMAT_RGBA32);
   if (!src) return nullptr;
   Ref<TPixmap> result = CreatePixmap(newWidth, newHeight, pixmap->format, 4);
-  if (!result || newWidth <= 0 || newHeight <= 0 || src->width <= 0 || src->height <= 0) return result;
+  if (!result || newWidth <= 0 || newHeight <= 0) return result;
+  if (src->width <= 0 || src->height <= 0) {
+    result->ClearPixels(0);  // nothing to sample: transparent black
+    return result;
+  }
 
   const float xscale = static_cast<float>(src->width) / static_cast<float>(newWidth);
   const float yscale = static_cast<float>(src->height) / static_cast<float>(newHeight);

@@ -291,27 +291,37 @@ Ref<TPixmap> LoadPixmapPNG(const String& url) { return LoadPixmapPNG(Ref<Object>
 
 namespace {
 
-int32_t SaveToStream(const Ref<TPixmap>& pixmap, const Ref<TStream>& stream, int32_t compression) {
-  if (!stream) return 0;
-  StreamCloser closer(stream);
-
-  PngWriteSetup setup{};
-  setup.level = std::clamp(compression, 0, 9);
+// The picture a save writes and how, decided before anything is opened: a
+// save that cannot succeed (no pixmap, an unknown format, no pixels, a side
+// libpng refuses) must not truncate the file it was pointed at. Null when
+// there is nothing the writer could write.
+Ref<TPixmap> PrepareToWrite(const Ref<TPixmap>& pixmap, int32_t compression, PngWriteSetup* setup) {
+  if (!pixmap || pixmap->format < 1 || pixmap->format >= FORMAT_COUNT || !pixmap->pixels) return nullptr;
+  if (pixmap->width < 1 || pixmap->height < 1) return nullptr;
+  if (pixmap->width > PNG_USER_WIDTH_MAX || pixmap->height > PNG_USER_HEIGHT_MAX) return nullptr;
+  *setup = PngWriteSetup{};
+  setup->level = std::clamp(compression, 0, 9);
   Ref<TPixmap> source = pixmap;
   switch (pixmap->format) {
-    case FORMAT_GREY8: setup.colorType = PNG_COLOR_TYPE_GRAY; break;
-    case FORMAT_RGB24: setup.colorType = PNG_COLOR_TYPE_RGB; break;
-    case FORMAT_BGR24: setup.colorType = PNG_COLOR_TYPE_RGB, setup.transforms = PNG_TRANSFORM_BGR; break;
-    case FORMAT_RGBA32: setup.colorType = PNG_COLOR_TYPE_RGB_ALPHA; break;
-    case FORMAT_BGRA32: setup.colorType = PNG_COLOR_TYPE_RGB_ALPHA, setup.transforms = PNG_TRANSFORM_BGR; break;
+    case FORMAT_GREY8: setup->colorType = PNG_COLOR_TYPE_GRAY; break;
+    case FORMAT_RGB24: setup->colorType = PNG_COLOR_TYPE_RGB; break;
+    case FORMAT_BGR24: setup->colorType = PNG_COLOR_TYPE_RGB, setup->transforms = PNG_TRANSFORM_BGR; break;
+    case FORMAT_RGBA32: setup->colorType = PNG_COLOR_TYPE_RGB_ALPHA; break;
+    case FORMAT_BGRA32: setup->colorType = PNG_COLOR_TYPE_RGB_ALPHA, setup->transforms = PNG_TRANSFORM_BGR; break;
     default:
       source = pixmap->Convert(FORMAT_RGBA32);
-      if (!source) return 0;
-      setup.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+      setup->colorType = PNG_COLOR_TYPE_RGB_ALPHA;
       break;
   }
-  setup.width = static_cast<png_uint_32>(std::max(source->width, 0));
-  setup.height = static_cast<png_uint_32>(std::max(source->height, 0));
+  if (!source) return nullptr;
+  setup->width = static_cast<png_uint_32>(source->width);
+  setup->height = static_cast<png_uint_32>(source->height);
+  return source;
+}
+
+int32_t SaveToStream(const Ref<TPixmap>& source, PngWriteSetup setup, const Ref<TStream>& stream) {
+  if (!stream) return 0;
+  StreamCloser closer(stream);
   std::vector<png_bytep> rows = RowPointers(*source);
   setup.rows = rows.data();
 
@@ -328,7 +338,13 @@ int32_t SaveToStream(const Ref<TPixmap>& pixmap, const Ref<TStream>& stream, int
 
 int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const Ref<Object>& url, int32_t compression) {
   FailureScope scope("SavePixmapPNG", UrlSubject(url));
-  return scope.Check(SaveToStream(pixmap, WriteStream(url), compression), "can't write the picture");
+  PngWriteSetup setup;
+  const Ref<TPixmap> source = PrepareToWrite(pixmap, compression, &setup);
+  if (!source) {
+    scope.Fail("no pixels a PNG file can hold");
+    return 0;
+  }
+  return scope.Check(SaveToStream(source, setup, WriteStream(url)), "can't write the picture");
 }
 
 int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const String& url, int32_t compression) {

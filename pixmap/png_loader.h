@@ -36,7 +36,9 @@ Ref<TPixmap> LoadPixmapPNG(const String& url);
 // Writes the pixmap as an 8-bit PNG: FORMAT_GREY8 as grey, RGB24 and BGR24 as
 // RGB, RGBA32 and BGRA32 as RGB with alpha, anything else converted to
 // RGBA32 first. `compression` is clamped to 0..9. 1 on success, 0 when the URL
-// cannot be opened or libpng refuses the picture.
+// cannot be opened or libpng refuses the picture. A save that cannot succeed
+// (Null, no pixels, an unknown format, a side above 1,000,000) returns 0
+// before the URL is opened, so the file there stays as it was.
 int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const Ref<Object>& url, int32_t compression);
 int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const String& url, int32_t compression);
 

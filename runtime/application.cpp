@@ -11,6 +11,7 @@
 
 #include "runtime/internal/crash_reporter.h"
 #include "runtime/exception.h"
+#include "runtime/utf8.h"
 
 namespace tazmix {
 
@@ -45,16 +46,10 @@ const EmbeddedFile* FindEmbeddedFile(const String& name) {
   return nullptr;
 }
 
-// Kernel paths are UTF-8; bytes that do not decode keep one character each,
+// Kernel paths are UTF-8; a path that is not keeps one character per byte,
 // so a strange folder name cannot stop the start.
 String PathText(const std::string& bytes) {
-  String text;
-  try {
-    text = String::FromUTF8String(std::string_view(bytes));
-  } catch (const Thrown&) {
-    text = String::FromCString(bytes.c_str());
-  }
-  return text.Replace("\\", "/");
+  return String(DecodeUtf8(bytes, Utf8Fallback::kBytes)).Replace("\\", "/");
 }
 
 std::string CurrentDirectoryBytes() {
@@ -171,6 +166,7 @@ void RegisterClassRecord(const std::type_info& type) { ClassRecords().push_back(
 const std::vector<const std::type_info*>& RegisteredClasses() { return ClassRecords(); }
 
 int32_t RegisterEmbeddedFile(const String& name, const void* data, int32_t length) {
+  if (length < 0 || (!data && length > 0)) return 0;  // no block to hand out
   if (FindEmbeddedFile(name)) return 0;
   auto& files = EmbeddedFiles();
   files.insert(files.begin(), EmbeddedFile{name, static_cast<const uint8_t*>(data), length});

@@ -72,7 +72,8 @@ const std::vector<const std::type_info*>& RegisteredClasses();
 
 // Named read-only byte blocks registered by modules while they initialise.
 // Returns 1, or 0 without change when the name is registered already (the
-// first registration wins). The block must outlive the process's use of it.
+// first registration wins) or there is no block (a negative length, or no
+// data behind a length above 0). The block must outlive the process's use of it.
 int32_t RegisterEmbeddedFile(const String& name, const void* data, int32_t length);
 // The block of that name, or nullptr.
 const uint8_t* EmbeddedFileData(const String& name);

@@ -66,6 +66,14 @@ class Thrown {
 [[noreturn]] void ThrowArrayBounds();
 [[noreturn]] void ThrowOutOfData();
 
+// The object behind `ref`: what a module function uses in place of a field or
+// method of Null, which raises TNullObjectException instead of crashing.
+template <class T>
+T& NotNull(const Ref<T>& ref) {
+  if (!ref) ThrowNullObject();
+  return *ref;
+}
+
 // The uncaught path: writes the object's ToString text to standard error, one
 // byte per code unit and no line end, then ends the process with code -1
 // (255), running the at-exit handlers.

@@ -169,10 +169,12 @@ Ref<TLink> TList::FirstLink() const { return IsEmpty() ? nullptr : _head->_succ;
 Ref<TLink> TList::LastLink() const { return IsEmpty() ? nullptr : _head->_pred; }
 
 Ref<TLink> TList::InsertBeforeLink(const Ref<Object>& value, const Ref<TLink>& link) {
+  // A link that never was in a list has no neighbour to link the new one to.
+  TLink& pred = NotNull(NotNull(link)._pred);
   auto n = New<TLink>();
   n->_value = value;
   n->_succ = link;
-  n->_pred = link->_pred;
+  n->_pred = Ref<TLink>(&pred);
   n->_pred->_succ = n;
   link->_pred = n;
   return n;
@@ -180,7 +182,7 @@ Ref<TLink> TList::InsertBeforeLink(const Ref<Object>& value, const Ref<TLink>& l
 
 // After a link is before its successor: one piece of relinking for both.
 Ref<TLink> TList::InsertAfterLink(const Ref<Object>& value, const Ref<TLink>& link) {
-  const Ref<TLink> next = link->_succ;  // a copy: the insertion rewrites link->_succ
+  const Ref<TLink> next = NotNull(link)._succ;  // a copy: the insertion rewrites link->_succ
   return InsertBeforeLink(value, next);
 }
 
@@ -236,6 +238,7 @@ Ref<TList> TList::Reversed() const {
 }
 
 void TList::Sort(int32_t ascending, const ListCompare& compare) {
+  if (!compare) ThrowNullFunction();
   TLink* const head = _head.get();
   // Relinking drops and retakes references one at a time, and a link waiting
   // in a run can briefly have none from the ring: an extra count on every
@@ -336,19 +339,19 @@ Ref<TList> TList::FromArray(const std::vector<Ref<Object>>& array) {
 // --- module functions ------------------------------------------------------
 
 Ref<TList> CreateList() { return New<TList>(); }
-void ClearList(const Ref<TList>& list) { list->Clear(); }
-int32_t CountList(const Ref<TList>& list) { return list->Count(); }
-int32_t ListIsEmpty(const Ref<TList>& list) { return list->IsEmpty(); }
-int32_t ListContains(const Ref<TList>& list, const Ref<Object>& value) { return list->Contains(value); }
-void SortList(const Ref<TList>& list, int32_t ascending, const ListCompare& compare) { list->Sort(ascending, compare); }
+void ClearList(const Ref<TList>& list) { NotNull(list).Clear(); }
+int32_t CountList(const Ref<TList>& list) { return NotNull(list).Count(); }
+int32_t ListIsEmpty(const Ref<TList>& list) { return NotNull(list).IsEmpty(); }
+int32_t ListContains(const Ref<TList>& list, const Ref<Object>& value) { return NotNull(list).Contains(value); }
+void SortList(const Ref<TList>& list, int32_t ascending, const ListCompare& compare) { NotNull(list).Sort(ascending, compare); }
 Ref<TList> ListFromArray(const std::vector<Ref<Object>>& array) { return TList::FromArray(array); }
-std::vector<Ref<Object>> ListToArray(const Ref<TList>& list) { return list->ToArray(); }
-void SwapLists(const Ref<TList>& list, const Ref<TList>& other) { list->Swap(*other); }
-void ReverseList(const Ref<TList>& list) { list->Reverse(); }
-Ref<TLink> ListFindLink(const Ref<TList>& list, const Ref<Object>& value) { return list->FindLink(value); }
-Ref<TLink> ListAddLast(const Ref<TList>& list, const Ref<Object>& value) { return list->AddLast(value); }
-Ref<TLink> ListAddFirst(const Ref<TList>& list, const Ref<Object>& value) { return list->AddFirst(value); }
-void ListRemove(const Ref<TList>& list, const Ref<Object>& value) { list->Remove(value); }
-void RemoveLink(const Ref<TLink>& link) { link->Remove(); }
+std::vector<Ref<Object>> ListToArray(const Ref<TList>& list) { return NotNull(list).ToArray(); }
+void SwapLists(const Ref<TList>& list, const Ref<TList>& other) { NotNull(list).Swap(NotNull(other)); }
+void ReverseList(const Ref<TList>& list) { NotNull(list).Reverse(); }
+Ref<TLink> ListFindLink(const Ref<TList>& list, const Ref<Object>& value) { return NotNull(list).FindLink(value); }
+Ref<TLink> ListAddLast(const Ref<TList>& list, const Ref<Object>& value) { return NotNull(list).AddLast(value); }
+Ref<TLink> ListAddFirst(const Ref<TList>& list, const Ref<Object>& value) { return NotNull(list).AddFirst(value); }
+void ListRemove(const Ref<TList>& list, const Ref<Object>& value) { NotNull(list).Remove(value); }
+void RemoveLink(const Ref<TLink>& link) { NotNull(link).Remove(); }
 
 }  // namespace tazmix

@@ -97,6 +97,7 @@ class TList : public Object {
   virtual Ref<Object> RemoveLast();
   virtual Ref<TLink> FirstLink() const;
   virtual Ref<TLink> LastLink() const;
+  // Raise TNullObjectException for a Null link or one that was never in a list.
   virtual Ref<TLink> InsertBeforeLink(const Ref<Object>& value, const Ref<TLink>& link);
   virtual Ref<TLink> InsertAfterLink(const Ref<Object>& value, const Ref<TLink>& link);
   virtual Ref<TLink> FindLink(const Ref<Object>& value) const;
@@ -109,6 +110,7 @@ class TList : public Object {
   virtual void Reverse();
   virtual Ref<TList> Reversed() const;
   // Stable bottom-up merge sort that relinks in place and allocates nothing.
+  // An empty compare function raises TNullFunctionException.
   virtual void Sort(int32_t ascending = 1, const ListCompare& compare = CompareObjects);
   virtual Ref<TListEnum> ObjectEnumerator() const;
   virtual std::vector<Ref<Object>> ToArray() const;
@@ -123,7 +125,8 @@ class TList : public Object {
 inline ObjectIterator begin(const Ref<TList>& list) { return list->begin(); }
 inline ObjectIterator end(const Ref<TList>& list) { return list->end(); }
 
-// The module functions.
+// The module functions; a Null list (or link) raises TNullObjectException, as
+// a method of Null.
 Ref<TList> CreateList();
 void ClearList(const Ref<TList>& list);
 int32_t CountList(const Ref<TList>& list);

@@ -1,7 +1,10 @@
 // Conversions between numbers and text.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <limits>
+#include <string>
 
 #include "runtime/string.h"
 
@@ -32,6 +35,67 @@ uint64_t ParseInteger(const String& s, bool* negative) {
     value = value * base + digit;
   }
   return value;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The blanks the standard conversion skips: space, tab, LF, VT, FF, CR.
+bool IsBlank(char c) { return c == ' ' || (c >= 9 && c <= 13); }
+
+// The text reduced to 8 bits (the low byte of each unit), then read in the
+// decimal form only: blanks, one sign, digits with one optional point, and an
+// optional exponent ("e" or "E", a sign, digits); reading stops at the first
+// byte that does not fit, and 0 is the answer where nothing fits. No
+// hexadecimal, no "inf" or "nan": no text turns into a NaN. A value beyond the
+// range of a double is an infinity of its sign, as the standard conversion
+// gives it; one too small for a double is 0.
+double ParseDecimal(const String& s) {
+  const std::string bytes = s.ToCString();
+  const size_t n = bytes.size();
+  size_t i = 0;
+  while (i < n && IsBlank(bytes[i])) ++i;
+  bool negative = false;
+  if (i < n && (bytes[i] == '+' || bytes[i] == '-')) negative = bytes[i++] == '-';
+  // Where the first digit other than 0 stands relative to the point: the
+  // decimal magnitude before the exponent, which tells a value too large
+  // from one too small.
+  int64_t magnitude = 0;
+  bool nonzero = false, point = false;
+  size_t digits = 0;
+  const size_t start = i;
+  for (; i < n; ++i) {
+    const char c = bytes[i];
+    if (c == '.' && !point) {
+      point = true;
+    } else if (IsDigit(c)) {
+      ++digits;
+      if (c != '0') nonzero = true;
+      if (!point && nonzero) ++magnitude;
+      if (point && !nonzero) --magnitude;
+    } else {
+      break;
+    }
+  }
+  if (digits == 0) return 0;
+  size_t end = i;
+  int64_t exponent = 0;
+  if (i < n && (bytes[i] == 'e' || bytes[i] == 'E')) {
+    size_t j = i + 1;
+    const bool minus = j < n && bytes[j] == '-';
+    if (j < n && (bytes[j] == '+' || bytes[j] == '-')) ++j;
+    for (; j < n && IsDigit(bytes[j]); end = ++j) {
+      exponent = std::min<int64_t>(exponent * 10 + (bytes[j] - '0'), int64_t{1} << 40);
+    }
+    if (minus) exponent = -exponent;
+  }
+  double value = 0;
+  const auto result = std::from_chars(bytes.data() + start, bytes.data() + end, value, std::chars_format::general);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  } else if (result.ec != std::errc()) {
+    value = 0;
+  }
+  return negative ? -value : value;
 }
 
 String Format(const char* format, double value) {
@@ -68,6 +132,6 @@ int64_t String::ToLong() const {
 
 float String::ToFloat() const { return static_cast<float>(ToDouble()); }
 
-double String::ToDouble() const { return std::strtod(ToCString().c_str(), nullptr); }
+double String::ToDouble() const { return ParseDecimal(*this); }
 
 }  // namespace tazmix

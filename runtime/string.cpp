@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "runtime/exception.h"
+#include "runtime/utf8.h"
 
 namespace tazmix {
 
@@ -31,7 +32,9 @@ int32_t StringObject::Compare(const Object* other) const {
 }
 
 String::String() : rep_(EmptyRep()) {}
-String::String(const char* latin1) : String(FromCString(latin1)) {}
+String::String(const char* utf8) : String(utf8 ? std::string_view(utf8) : std::string_view()) {}
+String::String(const std::string& utf8) : String(std::string_view(utf8)) {}
+String::String(std::string_view utf8) : rep_(MakeRep(DecodeUtf8(utf8, Utf8Fallback::kBytes))) {}
 String::String(const char16_t* units) : String(FromWString(units)) {}
 String::String(std::u16string units) : rep_(MakeRep(std::move(units))) {}
 String::String(std::u16string_view units) : rep_(MakeRep(std::u16string(units))) {}
@@ -48,6 +51,7 @@ String String::Slice(int32_t a, int32_t b) const {
   if (b <= a) return String();
   if (a == 0 && b == Length()) return *this;
   const int64_t count = int64_t(b) - a;
+  if (count > INT32_MAX) return String();  // longer than any String can be
   std::u16string out(static_cast<size_t>(count), u' ');
   const int32_t len = Length();
   const int32_t from = std::max(a, 0), to = std::min(b, len);
@@ -166,23 +170,7 @@ std::string String::ToCString() const {
 
 std::u16string String::ToWString() const { return Units(); }
 
-std::string String::ToUTF8String() const {
-  std::string out;
-  out.reserve(Units().size() * 3);
-  for (char16_t u : Units()) {
-    if (u < 0x80) {
-      out += static_cast<char>(u);
-    } else if (u < 0x800) {
-      out += static_cast<char>(0xC0 | (u >> 6));
-      out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (u >> 12));
-      out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (u & 0x3F));
-    }
-  }
-  return out;
-}
+std::string String::ToUTF8String() const { return EncodeUtf8(View(), Utf8Pairs::kUnitByUnit); }
 
 String String::FromCString(const char* text) {
   if (!text) return String();
@@ -195,13 +183,13 @@ String String::FromWString(const char16_t* text) {
 }
 
 String String::FromBytes(const uint8_t* bytes, int32_t count) {
-  if (count <= 0) return String();
+  if (count <= 0 || !bytes) return String();
   std::u16string units(bytes, bytes + count);
   return String(std::move(units));
 }
 
 String String::FromShorts(const char16_t* units, int32_t count) {
-  if (count <= 0) return String();
+  if (count <= 0 || !units) return String();
   return String(std::u16string(units, static_cast<size_t>(count)));
 }
 
@@ -212,38 +200,17 @@ String String::FromUTF8String(const char* text) {
 String String::FromUTF8String(std::string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  size_t i = 0;
-  const size_t n = text.size();
-  while (i < n) {
-    const auto b = static_cast<uint8_t>(text[i]);
-    int extra;
-    uint32_t cp;
-    if (b < 0x80) { cp = b; extra = 0; }
-    else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; extra = 1; }
-    else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; extra = 2; }
-    else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; extra = 3; }
-    else { out += u'\uFFFD'; ++i; continue; }
-    size_t j = 1;
-    for (; j <= static_cast<size_t>(extra) && i + j < n; ++j) {
-      const auto c = static_cast<uint8_t>(text[i + j]);
-      if ((c & 0xC0) != 0x80) break;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (j != static_cast<size_t>(extra) + 1) {  // a sequence cut short
+  while (!text.empty()) {
+    // The inverse of ToUTF8String, which writes each half of a pair on its own.
+    const Utf8Sequence s = DecodeUtf8Sequence(text, Utf8Pairs::kUnitByUnit);
+    if (s.code_point == kUtf8Invalid) {
       out += u'\uFFFD';
-      i += j;
-      continue;
+    } else if (s.code_point > 0xFFFF) {
+      ThrowRuntimeError("Unicode character out of UCS-2 range");
+    } else {
+      out += static_cast<char16_t>(s.code_point);
     }
-    i += j;
-    // An overlong form ("/" as C0 AF, NUL as C0 80) would let a unit slip past
-    // checks made on the bytes; it decodes as a bad sequence.
-    static constexpr uint32_t kShortestFrom[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kShortestFrom[extra]) {
-      out += u'\uFFFD';
-      continue;
-    }
-    if (cp > 0xFFFF) ThrowRuntimeError("Unicode character out of UCS-2 range");
-    out += static_cast<char16_t>(cp);
+    text.remove_prefix(s.length);
   }
   return String(std::move(out));
 }

@@ -6,8 +6,12 @@
 // there. String variables start empty, never Null; the empty String is one
 // shared object.
 //
-// Narrow literals are read one byte per code unit (ISO 8859-1), so texts with
-// umlauts are written as UTF-16 literals: u"Wörter übrig: ".
+// Narrow texts (`const char*`, std::string, literals) are read as UTF-8, so
+// "Grüße" from a UTF-8 source file is the same String as u"Grüße". Bytes that
+// are not well-formed UTF-8 keep one character each (ISO 8859-1), so byte
+// data never turns into U+FFFD. Texts whose bytes must stay bytes whatever
+// they look like (file formats, arguments, stream text) go through
+// FromCString and FromBytes, which are always one character per byte.
 #pragma once
 
 #include <cstdint>
@@ -39,7 +43,9 @@ class StringObject final : public Object {
 class String {
  public:
   String();
-  String(const char* latin1);
+  String(const char* utf8);
+  String(const std::string& utf8);
+  String(std::string_view utf8);
   String(const char16_t* units);
   String(std::u16string units);
   String(std::u16string_view units);
@@ -54,7 +60,8 @@ class String {
   const std::u16string& Units() const noexcept { return rep_->Units(); }
   std::u16string_view View() const noexcept { return rep_->Units(); }
 
-  // s[a..b]: exactly b - a units, positions outside the text read as spaces.
+  // s[a..b]: exactly b - a units, positions outside the text read as spaces;
+  // "" when b - a is above 2^31 - 1, the most units a String can hold.
   String Slice(int32_t a, int32_t b) const;
   String Left(int32_t n) const { return Slice(0, n); }
   String Right(int32_t n) const { return Slice(Length() - n, Length()); }
@@ -95,10 +102,13 @@ class String {
   static String FromDouble(double d);
   static String FromCString(const char* text);
   static String FromWString(const char16_t* text);
+  // Exactly `count` bytes or units; "" for a count of 0 or less or no memory.
   static String FromBytes(const uint8_t* bytes, int32_t count);
   static String FromShorts(const char16_t* units, int32_t count);
   // Raises the runtime error "Unicode character out of UCS-2 range" for a code
-  // point beyond 16 bits; a malformed or overlong sequence becomes U+FFFD.
+  // point beyond 16 bits; a malformed or overlong sequence becomes U+FFFD. A
+  // surrogate written on its own (as ToUTF8String writes the halves of a
+  // pair) comes back as that unit, so the two conversions are inverses.
   static String FromUTF8String(const char* text);
   static String FromUTF8String(std::string_view text);
 

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "runtime/error_report.h"
 #include "stream/internal/url_subject.h"
+#include "runtime/exception.h"
 #include "stream/load_save.h"
 #include "stream/stream_factory.h"
 
@@ -14,14 +16,17 @@ namespace tazmix {
 
 Ref<TBank> TBank::Create(int32_t size) {
   size = std::max(size, 0);
+  std::unique_ptr<uint8_t[]> memory(new (std::nothrow) uint8_t[static_cast<size_t>(size)]());
+  if (!memory) return nullptr;
   auto bank = New<TBank>();
-  bank->_owned.reset(new uint8_t[static_cast<size_t>(size)]());
+  bank->_owned = std::move(memory);
   bank->_buf = bank->_owned.get();
   bank->_size = bank->_capacity = size;
   return bank;
 }
 
 Ref<TBank> TBank::CreateStatic(void* buf, int32_t size) {
+  if (size < 0 || (!buf && size > 0)) return nullptr;
   auto bank = New<TBank>();
   bank->_buf = static_cast<uint8_t*>(buf);
   bank->_size = size;
@@ -38,10 +43,10 @@ Ref<TBank> TBank::Load(const Ref<Object>& url) {
   }
   // The size is what actually arrived, never a figure the data claims.
   const std::vector<uint8_t> bytes = ReadAllBytes(*s);
+  s->Close();
   const auto size = static_cast<int32_t>(std::min<size_t>(bytes.size(), INT32_MAX));
   Ref<TBank> bank = Create(size);
-  if (size) std::memcpy(bank->_buf, bytes.data(), static_cast<size_t>(size));
-  s->Close();
+  if (bank && size) std::memcpy(bank->_buf, bytes.data(), static_cast<size_t>(size));
   return bank;
 }
 
@@ -62,9 +67,10 @@ int32_t TBank::Capacity() { return _capacity; }
 void TBank::Resize(int32_t size) {
   size = std::max(size, 0);
   if (size > _capacity) {
-    const int64_t grown = int64_t(std::max(_capacity, 0)) * 3 / 2;
+    const int64_t grown = std::min<int64_t>(int64_t(std::max(_capacity, 0)) * 3 / 2, INT32_MAX);
     const auto capacity = static_cast<int32_t>(std::max<int64_t>(grown, size));
-    std::unique_ptr<uint8_t[]> memory(new uint8_t[static_cast<size_t>(capacity)]());
+    std::unique_ptr<uint8_t[]> memory(new (std::nothrow) uint8_t[static_cast<size_t>(capacity)]());
+    if (!memory) return;
     if (_size > 0) std::memcpy(memory.get(), _buf, static_cast<size_t>(_size));
     // A static bank's memory stays its owner's; from here on the bank owns
     // its new memory.
@@ -75,24 +81,33 @@ void TBank::Resize(int32_t size) {
   _size = size;
 }
 
+bool TBank::Holds(int64_t offset, int64_t count) const noexcept {
+  return offset >= 0 && count >= 0 && offset + count <= _size;
+}
+
+// A read or write moves at most the bytes between the offset and the end.
 int32_t TBank::Read(const Ref<TStream>& stream, int32_t offset, int32_t count) {
-  return stream->Read(_buf + offset, count);
+  TStream& s = NotNull(stream);
+  if (count <= 0 || !Holds(offset, 0)) return 0;
+  return s.Read(_buf + offset, std::min(count, _size - offset));
 }
 
 int32_t TBank::Write(const Ref<TStream>& stream, int32_t offset, int32_t count) {
-  return stream->Write(_buf + offset, count);
+  TStream& s = NotNull(stream);
+  if (count <= 0 || !Holds(offset, 0)) return 0;
+  return s.Write(_buf + offset, std::min(count, _size - offset));
 }
 
 template <class T>
 T TBank::Peek(int32_t offset) const {
-  T value;
-  std::memcpy(&value, _buf + offset, sizeof value);
+  T value{};
+  if (Holds(offset, sizeof value)) std::memcpy(&value, _buf + offset, sizeof value);
   return value;
 }
 
 template <class T>
 void TBank::Poke(int32_t offset, T value) {
-  std::memcpy(_buf + offset, &value, sizeof value);
+  if (Holds(offset, sizeof value)) std::memcpy(_buf + offset, &value, sizeof value);
 }
 
 int32_t TBank::PeekByte(int32_t offset) { return Peek<uint8_t>(offset); }
@@ -119,7 +134,10 @@ int32_t TBank::Save(const Ref<Object>& url) {
 int32_t TBank::Save(const String& url) { return Save(Ref<Object>(url.AsObject())); }
 
 void CopyBank(const Ref<TBank>& src, int32_t srcOffset, const Ref<TBank>& dst, int32_t dstOffset, int32_t count) {
-  if (count > 0) std::memmove(dst->Buf() + dstOffset, src->Buf() + srcOffset, static_cast<size_t>(count));
+  TBank& from = NotNull(src);
+  TBank& to = NotNull(dst);
+  if (count <= 0 || !from.Holds(srcOffset, count) || !to.Holds(dstOffset, count)) return;
+  std::memmove(to.Buf() + dstOffset, from.Buf() + srcOffset, static_cast<size_t>(count));
 }
 
 }  // namespace tazmix

@@ -35,6 +35,7 @@ int32_t TBankStream::Write(const void* buf, int32_t count) {
   const int64_t end = int64_t(_pos) + count;
   if (end > INT32_MAX) return 0;  // a bank cannot grow past 2 GiB
   if (end > Size()) _bank->Resize(static_cast<int32_t>(end));
+  if (end > Size()) return 0;  // the bank could not grow
   std::memcpy(_bank->Buf() + _pos, buf, static_cast<size_t>(count));
   _pos += count;
   return count;

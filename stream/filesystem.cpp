@@ -178,9 +178,11 @@ bool ChangeDir(const String& path) {
 
 Ref<TDirListing> ReadDir(const String& path) { return TDirListing::Open(FixPath(path, true)); }
 
-String NextFile(const Ref<TDirListing>& handle) { return handle->Next(); }
+String NextFile(const Ref<TDirListing>& handle) { return handle ? handle->Next() : String(); }
 
-void CloseDir(const Ref<TDirListing>& handle) { handle->Close(); }
+void CloseDir(const Ref<TDirListing>& handle) {
+  if (handle) handle->Close();
+}
 
 std::vector<String> LoadDir(const String& path, bool skipDots) {
   std::vector<String> names;

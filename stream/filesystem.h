@@ -41,7 +41,8 @@ bool DeleteDir(const String& path, bool recurse = false);
 bool ChangeDir(const String& path);
 
 // A listing handle (Null if the folder cannot be read), its entries one by
-// one ("" at the end; "." and ".." included), and closing it.
+// one ("" at the end, and for Null; "." and ".." included), and closing it
+// (closing Null does nothing).
 Ref<TDirListing> ReadDir(const String& path);
 String NextFile(const Ref<TDirListing>& handle);
 void CloseDir(const Ref<TDirListing>& handle);
@@ -57,7 +58,7 @@ inline Ref<TStream> ReadFile(const Ref<Object>& url) { return OpenFile(url, true
 inline Ref<TStream> ReadFile(const String& url) { return OpenFile(url, true, false); }
 inline Ref<TStream> WriteFile(const Ref<Object>& url) { return OpenFile(url, false, true); }
 inline Ref<TStream> WriteFile(const String& url) { return OpenFile(url, false, true); }
-inline int32_t CloseFile(const Ref<TStream>& stream) { return stream->Close(); }
+inline int32_t CloseFile(const Ref<TStream>& stream) { return stream ? stream->Close() : 0; }
 
 // The file-system module's start (part of InitStream; it relies on bank
 // streams).

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "runtime/exception.h"
 #include "stream/stream_exception.h"
 #include "stream/stream_factory.h"
 
@@ -86,23 +87,35 @@ void SaveObject(const Ref<Object>& obj, const Ref<Object>& url) {
 }
 void SaveObject(const Ref<Object>& obj, const String& url) { SaveObject(obj, AsUrl(url)); }
 
+// The copy buffer: the size asked for, within 1 byte and 1 MiB. Beyond that
+// a bigger buffer only costs memory, so a huge figure never becomes a huge
+// allocation.
+std::vector<uint8_t> CopyBuffer(int32_t bufferSize) {
+  return std::vector<uint8_t>(static_cast<size_t>(std::clamp(bufferSize, 1, 1 << 20)));
+}
+
 void CopyStream(const Ref<TStream>& from, const Ref<TStream>& to, int32_t bufferSize) {
-  std::vector<uint8_t> buffer(static_cast<size_t>(std::max(bufferSize, 1)));
+  TStream& source = NotNull(from);
+  TStream& target = NotNull(to);
+  std::vector<uint8_t> buffer = CopyBuffer(bufferSize);
   const auto size = static_cast<int32_t>(buffer.size());
-  while (!from->Eof()) {
-    const int32_t n = from->Read(buffer.data(), size);
+  while (!source.Eof()) {
+    const int32_t n = source.Read(buffer.data(), size);
     if (n <= 0) break;  // the end of a stream that cannot report it
-    to->WriteBytes(buffer.data(), n);
+    target.WriteBytes(buffer.data(), n);
   }
 }
 
 void CopyBytes(const Ref<TStream>& from, const Ref<TStream>& to, int32_t count, int32_t bufferSize) {
-  std::vector<uint8_t> buffer(static_cast<size_t>(std::max(bufferSize, 1)));
+  TStream& source = NotNull(from);
+  TStream& target = NotNull(to);
+  if (count <= 0) return;
+  std::vector<uint8_t> buffer = CopyBuffer(std::min(bufferSize, count));
   const auto size = static_cast<int32_t>(buffer.size());
   while (count > 0) {
     const int32_t c = std::min(count, size);
-    from->ReadBytes(buffer.data(), c);
-    to->WriteBytes(buffer.data(), c);
+    source.ReadBytes(buffer.data(), c);
+    target.WriteBytes(buffer.data(), c);
     count -= c;
   }
 }

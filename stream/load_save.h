@@ -31,7 +31,8 @@ Ref<Object> LoadObject(const String& url);
 void SaveObject(const Ref<Object>& obj, const Ref<Object>& url);
 void SaveObject(const Ref<Object>& obj, const String& url);
 
-// Copies until `from` is at its end; neither stream is closed.
+// Copies until `from` is at its end; neither stream is closed. The buffer is
+// `bufferSize` bytes, kept within 1 byte and 1 MiB.
 void CopyStream(const Ref<TStream>& from, const Ref<TStream>& to, int32_t bufferSize = 4096);
 // Copies exactly `count` bytes; a short source raises TStreamReadException.
 void CopyBytes(const Ref<TStream>& from, const Ref<TStream>& to, int32_t count, int32_t bufferSize = 4096);

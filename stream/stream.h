@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "runtime/object.h"
+#include "runtime/exception.h"
 #include "runtime/string.h"
 #include "stream/io.h"
 
@@ -47,29 +48,32 @@ class TStream : public TIO {
 };
 
 // Module-level forms of the stream methods.
-inline bool Eof(const Ref<TStream>& s) { return s->Eof(); }
-inline int32_t StreamPos(const Ref<TStream>& s) { return s->Pos(); }
-inline int32_t StreamSize(const Ref<TStream>& s) { return s->Size(); }
-inline int32_t SeekStream(const Ref<TStream>& s, int32_t pos) { return s->Seek(pos); }
-inline int32_t FlushStream(const Ref<TStream>& s) { return s->Flush(); }
-inline int32_t CloseStream(const Ref<TStream>& s) { return s->Close(); }
 
-inline int32_t ReadByte(const Ref<TStream>& s) { return s->ReadByte(); }
-inline int32_t ReadShort(const Ref<TStream>& s) { return s->ReadShort(); }
-inline int32_t ReadInt(const Ref<TStream>& s) { return s->ReadInt(); }
-inline int64_t ReadLong(const Ref<TStream>& s) { return s->ReadLong(); }
-inline float ReadFloat(const Ref<TStream>& s) { return s->ReadFloat(); }
-inline double ReadDouble(const Ref<TStream>& s) { return s->ReadDouble(); }
-inline String ReadLine(const Ref<TStream>& s) { return s->ReadLine(); }
-inline String ReadString(const Ref<TStream>& s, int32_t length) { return s->ReadString(length); }
+// The module forms of the methods raise TNullObjectException for a Null
+// stream, as a method of Null does; closing Null does nothing.
+inline bool Eof(const Ref<TStream>& s) { return NotNull(s).Eof(); }
+inline int32_t StreamPos(const Ref<TStream>& s) { return NotNull(s).Pos(); }
+inline int32_t StreamSize(const Ref<TStream>& s) { return NotNull(s).Size(); }
+inline int32_t SeekStream(const Ref<TStream>& s, int32_t pos) { return NotNull(s).Seek(pos); }
+inline int32_t FlushStream(const Ref<TStream>& s) { return NotNull(s).Flush(); }
+inline int32_t CloseStream(const Ref<TStream>& s) { return s ? s->Close() : 0; }
 
-inline int32_t WriteByte(const Ref<TStream>& s, int32_t n) { return s->WriteByte(n); }
-inline int32_t WriteShort(const Ref<TStream>& s, int32_t n) { return s->WriteShort(n); }
-inline int32_t WriteInt(const Ref<TStream>& s, int32_t n) { return s->WriteInt(n); }
-inline int32_t WriteLong(const Ref<TStream>& s, int64_t n) { return s->WriteLong(n); }
-inline int32_t WriteFloat(const Ref<TStream>& s, float n) { return s->WriteFloat(n); }
-inline int32_t WriteDouble(const Ref<TStream>& s, double n) { return s->WriteDouble(n); }
-inline bool WriteLine(const Ref<TStream>& s, const String& text) { return s->WriteLine(text); }
-inline int32_t WriteString(const Ref<TStream>& s, const String& text) { return s->WriteString(text); }
+inline int32_t ReadByte(const Ref<TStream>& s) { return NotNull(s).ReadByte(); }
+inline int32_t ReadShort(const Ref<TStream>& s) { return NotNull(s).ReadShort(); }
+inline int32_t ReadInt(const Ref<TStream>& s) { return NotNull(s).ReadInt(); }
+inline int64_t ReadLong(const Ref<TStream>& s) { return NotNull(s).ReadLong(); }
+inline float ReadFloat(const Ref<TStream>& s) { return NotNull(s).ReadFloat(); }
+inline double ReadDouble(const Ref<TStream>& s) { return NotNull(s).ReadDouble(); }
+inline String ReadLine(const Ref<TStream>& s) { return NotNull(s).ReadLine(); }
+inline String ReadString(const Ref<TStream>& s, int32_t length) { return NotNull(s).ReadString(length); }
+
+inline int32_t WriteByte(const Ref<TStream>& s, int32_t n) { return NotNull(s).WriteByte(n); }
+inline int32_t WriteShort(const Ref<TStream>& s, int32_t n) { return NotNull(s).WriteShort(n); }
+inline int32_t WriteInt(const Ref<TStream>& s, int32_t n) { return NotNull(s).WriteInt(n); }
+inline int32_t WriteLong(const Ref<TStream>& s, int64_t n) { return NotNull(s).WriteLong(n); }
+inline int32_t WriteFloat(const Ref<TStream>& s, float n) { return NotNull(s).WriteFloat(n); }
+inline int32_t WriteDouble(const Ref<TStream>& s, double n) { return NotNull(s).WriteDouble(n); }
+inline bool WriteLine(const Ref<TStream>& s, const String& text) { return NotNull(s).WriteLine(text); }
+inline int32_t WriteString(const Ref<TStream>& s, const String& text) { return NotNull(s).WriteString(text); }
 
 }  // namespace tazmix

@@ -3,6 +3,7 @@
 #include <typeinfo>
 
 #include "runtime/application.h"
+#include "runtime/exception.h"
 #include "system/hook.h"
 
 namespace tazmix {
@@ -112,7 +113,7 @@ String TEvent::DescriptionForId(int32_t id) {
   return registry.Slice(start, end);
 }
 
-int32_t EmitEvent(const Ref<TEvent>& event) { return event->Emit(); }
+int32_t EmitEvent(const Ref<TEvent>& event) { return NotNull(event).Emit(); }
 
 Ref<TEvent> CreateEvent(int32_t id, const Ref<Object>& source, int32_t data, int32_t mods, int32_t x, int32_t y,
                         const Ref<Object>& extra) {

@@ -16,6 +16,10 @@ std::array<Ref<THook>, HOOK_ID_COUNT>& Chains() {
 
 int32_t hook_counter = -1;
 
+// Ids outside the table name no chain: adding to or removing from one does
+// nothing and running one passes its data through.
+bool KnownHookId(int32_t id) { return id >= 0 && id < HOOK_ID_COUNT; }
+
 }  // namespace
 
 Ref<Object> UnsetHookFunction(int32_t, const Ref<Object>&, const Ref<Object>&) {
@@ -31,8 +35,9 @@ int32_t AllocHookId() {
 }
 
 void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t priority) {
+  if (!KnownHookId(id)) return;
   Ref<THook> hook = New<THook>();
-  hook->func = func;
+  hook->func = func ? func : UnsetHookFunction;
   hook->context = context;
   hook->priority = priority;
 
@@ -49,6 +54,7 @@ void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t 
 }
 
 Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
+  if (!KnownHookId(id)) return data;
   // Holding the current hook keeps its succ valid even if the function
   // removes its own hook from the chain.
   for (Ref<THook> hook = Chains()[static_cast<size_t>(id)]; hook; hook = hook->succ) {
@@ -58,6 +64,7 @@ Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
 }
 
 void RemoveHook(int32_t id, HookFunction func, const Ref<Object>& context) {
+  if (!KnownHookId(id)) return;
   Ref<THook>* link = &Chains()[static_cast<size_t>(id)];
   while (*link) {
     THook* h = link->get();

@@ -30,7 +30,10 @@ constexpr int32_t HOOK_ID_COUNT = 256;
 // "Too many hook ids" (and the counter stays raised).
 int32_t AllocHookId();
 // Inserts after every hook of equal or higher priority, so equal priorities
-// run in the order they were added. Ids must come from AllocHookId.
+// run in the order they were added. Ids come from AllocHookId: an id outside
+// 0..255 names no chain, so adding or removing there does nothing and running
+// it returns `data`. A hook added without a function raises
+// TNullFunctionException when it runs.
 void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t priority);
 // Passes `data` through chain `id` and returns the last result.
 Ref<Object> RunHooks(int32_t id, Ref<Object> data);

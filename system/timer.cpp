@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/application.h"
+#include "runtime/exception.h"
 #include "system/internal/platform_timer.h"
 #include "system/system_driver.h"
 
@@ -100,8 +101,10 @@ Ref<TTimer> TTimer::Create(float hertz, const Ref<TEvent>& event) {
 }
 
 Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event) { return TTimer::Create(hertz, event); }
-int32_t TimerTicks(const Ref<TTimer>& timer) { return timer->Ticks(); }
-int32_t WaitTimer(const Ref<TTimer>& timer) { return timer->Wait(); }
-void StopTimer(const Ref<TTimer>& timer) { timer->Stop(); }
+int32_t TimerTicks(const Ref<TTimer>& timer) { return NotNull(timer).Ticks(); }
+int32_t WaitTimer(const Ref<TTimer>& timer) { return NotNull(timer).Wait(); }
+void StopTimer(const Ref<TTimer>& timer) {
+  if (timer) timer->Stop();
+}
 
 }  // namespace tazmix

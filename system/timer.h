@@ -39,6 +39,8 @@ class TTimer : public Object {
 void InitTimers();
 
 Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event = nullptr);
+// A Null timer raises TNullObjectException, as a method of Null; stopping
+// Null does nothing.
 int32_t TimerTicks(const Ref<TTimer>& timer);
 int32_t WaitTimer(const Ref<TTimer>& timer);
 void StopTimer(const Ref<TTimer>& timer);

@@ -38,7 +38,7 @@ int GameMain() {
     SetImageFont(nullptr);  // the built-in 8x16 font
     DrawText("Escape ends", 10, 10);
     SetImageFont(font);
-    DrawText(u"Grüße aus Tazmix", 10, 40);
+    DrawText("Grüße aus Tazmix", 10, 40);  // narrow texts are UTF-8
     Flip(-1);
   }
   return 0;

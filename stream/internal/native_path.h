@@ -14,8 +14,9 @@ namespace tazmix {
 // the name short.
 bool ToNativePath(const String& path, std::string* out);
 
-// A name from the kernel as a String. Characters beyond 16 bits become
-// surrogate pairs and malformed bytes U+FFFD; never raises.
+// A name from the kernel as a String: UTF-8, with characters beyond 16 bits
+// as surrogate pairs; a name that is not UTF-8 (an ISO 8859-1 name from an
+// old disk) keeps one character per byte. Never raises.
 String FromNativeName(std::string_view bytes);
 
 }  // namespace tazmix

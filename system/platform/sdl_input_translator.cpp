@@ -1,5 +1,9 @@
 #include "system/platform/sdl_input_translator.h"
 
+#include <cstring>
+#include <string_view>
+
+#include "runtime/utf8.h"
 #include "system/event.h"
 #include "system/platform/sdl_gamepads.h"
 #include "system/platform/sdl_key_codes.h"
@@ -41,41 +45,6 @@ int32_t ButtonFromSDL(Uint8 button) {
 // Keys that type a control character on the other platform; SDL's text
 // input leaves them out.
 bool TypesControlCharacter(int32_t code) { return code == 8 || code == 9 || code == 13 || code == 27; }
-
-// Decodes UTF-8 into UTF-16 code units; a malformed byte becomes U+FFFD.
-template <class Sink>
-void ForEachUTF16Unit(const char* text, Sink sink) {
-  const auto* s = reinterpret_cast<const unsigned char*>(text);
-  while (*s) {
-    uint32_t cp = 0xFFFD;
-    int extra = 0;
-    if (*s < 0x80) {
-      cp = *s;
-    } else if ((*s & 0xE0) == 0xC0) {
-      cp = *s & 0x1F, extra = 1;
-    } else if ((*s & 0xF0) == 0xE0) {
-      cp = *s & 0x0F, extra = 2;
-    } else if ((*s & 0xF8) == 0xF0) {
-      cp = *s & 0x07, extra = 3;
-    }
-    ++s;
-    for (int i = 0; i < extra; ++i, ++s) {
-      if ((*s & 0xC0) != 0x80) {
-        cp = 0xFFFD;
-        break;
-      }
-      cp = (cp << 6) | (*s & 0x3F);
-    }
-    if (cp > 0x10FFFF) cp = 0xFFFD;
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      sink(static_cast<int32_t>(0xD800 + (cp >> 10)));
-      sink(static_cast<int32_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      sink(static_cast<int32_t>(cp));
-    }
-  }
-}
 
 }  // namespace
 
@@ -158,7 +127,10 @@ void SDLInputTranslator::OnKey(const SDL_KeyboardEvent& event) {
 
 void SDLInputTranslator::OnText(const SDL_TextInputEvent& event) {
   const Ref<Object> source = SDLWindowSource(event.windowID);
-  ForEachUTF16Unit(event.text, [&](int32_t unit) { Emit(EVENT_KEYCHAR, source, unit); });
+  // One KeyChar per UTF-16 unit; a malformed or overlong sequence (C0 AF)
+  // arrives as U+FFFD, never as the character it spells.
+  const std::string_view text(event.text, strnlen(event.text, sizeof event.text));
+  for (char16_t unit : DecodeUtf8(text, Utf8Fallback::kReplacement)) Emit(EVENT_KEYCHAR, source, unit);
 }
 
 void SDLInputTranslator::OnMotion(const SDL_MouseMotionEvent& event) {

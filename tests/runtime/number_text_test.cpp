@@ -61,3 +61,23 @@ TEST(NumberText, TextToFloatStopsAtFirstMisfit) {
   EXPECT_DOUBLE_EQ(String("abc").ToDouble(), 0.0);
   EXPECT_FLOAT_EQ(String("0.1").ToFloat(), 0.1f);
 }
+
+TEST(NumberText, TextToFloatReadsOnlyTheDecimalForm) {
+  // What the standard conversion would also read as hexadecimal, infinity or
+  // NaN gives 0 or stops where the decimal form ends.
+  const struct {
+    const char* text;
+    double value;
+  } rows[] = {
+      {"0x10", 0.0},     {"-0X1p4", 0.0},   {"nan", 0.0},       {"-nan(1)", 0.0},
+      {"inf", 0.0},      {"Infinity", 0.0}, {" +INF", 0.0},     {"12abc", 12.0},
+      {"5.", 5.0},       {"-.5e+1x", -5.0}, {"1e+", 1.0},       {"..5", 0.0},
+      {"+-1", 0.0},      {"1.5.5", 1.5},    {"\v\f\r 7", 7.0},  {"2e-400", 0.0},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(String(row.text).ToDouble(), row.value) << row.text;
+    EXPECT_EQ(String(row.text).ToFloat(), static_cast<float>(row.value)) << row.text;
+  }
+  EXPECT_EQ(String("-1e400").ToDouble(), -std::numeric_limits<double>::infinity());
+  EXPECT_EQ(String(std::string(100000, '1') + "e-99990").ToDouble(), 1.1111111111111111e9);
+}

@@ -121,7 +121,12 @@ TEST(FileSystem, ListingFolders) {
   CloseDir(handle);
   EXPECT_EQ(NextFile(handle), String());
   EXPECT_FALSE(ReadDir(S(dir / "missing")));
+}
 
+TEST(FileSystem, NamesThatAreNotUtf8KeepOneCharacterPerByte) {
+  TempDir dir;
+  dir.Write("\xE4\xC0\xAF", "x");  // ISO 8859-1 bytes, and an overlong "/"
+  EXPECT_EQ(LoadDir(S(dir.Path()), true), std::vector<String>{String(u"\u00E4\u00C0\u00AF")});
 }
 
 TEST(FileSystem, DeleteDirWithAndWithoutItsContent) {
