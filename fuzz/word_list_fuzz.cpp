@@ -2,12 +2,19 @@
 // current folder, so the run works in a private temporary folder. The first
 // three bytes choose the length bounds and the word count, so the trimming
 // of a round's words is reached too; the rest is the file.
+//
+// Every playable record costs a grid build whose work grows with the square
+// of the word's length, so the file is cut after a few records or once their
+// grids would pass a budget of cells (one grid of the longest word fits).
+// What is cut is only more of the same; a cut never falls inside a record,
+// so truncated and broken records still reach the loader as they are.
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "game/word_list.h"
 #include "runtime/exception.h"
@@ -18,11 +25,30 @@ using namespace tazmix;
 
 namespace {
 
+constexpr int kMaxRecords = 12;
+constexpr int64_t kCellBudget = 260 * 260;
+
 char dir[] = "/tmp/tazmix-word-fuzz-XXXXXX";
 
 void RemoveFolder() {
   unlink("Language.txt");
   rmdir(dir);
+}
+
+// How many bytes of the file to keep.
+size_t BoundedLength(const uint8_t* file, size_t size) {
+  size_t at = 0;
+  int64_t cells = 0;
+  for (int records = 0; at + 4 <= size; ++records) {
+    int32_t length;
+    std::memcpy(&length, file + at, 4);
+    const int64_t side = int64_t{length} + 4;
+    if (length > 0 && length <= 255) cells += side * side;
+    if (records == kMaxRecords || cells > kCellBudget) return at;
+    if (length < 0 || static_cast<uint64_t>(length) > size - at - 4) return size;  // the loader's error case
+    at += 4 + static_cast<size_t>(length);
+  }
+  return size;
 }
 
 }  // namespace
@@ -39,9 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int32_t minLength = data[0] % 16;
   const int32_t maxLength = data[1] % 32 - 1;
   const int32_t wordCount = data[2] % 12;
+  const size_t length = BoundedLength(data + 3, size - 3);
   FILE* f = fopen("Language.txt", "wb");
   if (!f) abort();
-  if (size > 3 && fwrite(data + 3, 1, size - 3, f) != size - 3) abort();
+  if (length > 0 && fwrite(data + 3, 1, length, f) != length) abort();
   fclose(f);
 
   SeedRandom(1);
