@@ -38,6 +38,9 @@ class TTimer : public Object {
 
 void InitTimers();
 
+// How many timers run now (at most MAX_RUNNING_TIMERS).
+int32_t RunningTimers();
+
 Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event = nullptr);
 int32_t TimerTicks(const Ref<TTimer>& timer);
 int32_t WaitTimer(const Ref<TTimer>& timer);
