@@ -5,8 +5,8 @@
 // are alive and how many timers run. A leak shows as figures that keep
 // growing after the first rounds.
 //
-//   soak_vindra [--rounds N]      (default 1000; SDL_VIDEODRIVER=offscreen
-//                                  runs it without a display)
+//   soak_vindra [--rounds N] [--size W H]   (defaults 1000, 800 600;
+//               SDL_VIDEODRIVER=offscreen runs it without a display)
 //
 // The rounds end in every way the game knows: all words found, some
 // skipped, the clock run out, Escape; and the title's four choices take
@@ -41,8 +41,8 @@ using namespace vindra;
 
 namespace {
 
-// Game time that passes per frame: a 60-second round times out in 120 frames.
-constexpr int32_t kMillisPerFrame = 500;
+// Game time that passes per frame: a 60-second round times out in 30 frames.
+constexpr int32_t kMillisPerFrame = 2000;
 
 enum class Ending { AllFound, SomeSkipped, TimeOut, Escape };
 
@@ -125,7 +125,7 @@ void OnRound() {
       else ClickCell(true);
       break;
     case Ending::TimeOut:
-      if (bot.frames_on_screen % 40 == 5) ClickCell(true);
+      if (bot.frames_on_screen % 10 == 5) ClickCell(true);
       break;
     case Ending::Escape:
       if (bot.frames_on_screen == 6) InjectKeyHit(27);
@@ -160,11 +160,15 @@ Ref<Object> BotHook(int32_t, const Ref<Object>& data, const Ref<Object>&) {
 
 int SoakMain() {
   const std::vector<String>& args = ApplicationArgs;
+  String width = "800", height = "600";
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == String("--rounds") && i + 1 < args.size()) {
       bot.rounds_wanted = args[++i].ToInt();
+    } else if (args[i] == String("--size") && i + 2 < args.size()) {
+      width = args[++i];
+      height = args[++i];
     } else {
-      std::fprintf(stderr, "usage: soak_vindra [--rounds N]\n");
+      std::fprintf(stderr, "usage: soak_vindra [--rounds N] [--size W H]\n");
       return 2;
     }
   }
@@ -178,7 +182,7 @@ int SoakMain() {
     return 1;
   }
   // A fast frame timer; the game clock is the bot's.
-  StartGame({"soak_vindra", "800", "600", "1000"});
+  StartGame({"soak_vindra", width, height, "1000"});
   SeedRandom(20240601);
   SetGameClock(BotClock);
   AddHook(FlipHook, BotHook, nullptr, 1);
