@@ -51,21 +51,22 @@ options=()
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"
-fuzzer=$dir/fuzz/${target}_fuzz
+# Absolute: a merge starts the fuzzer again from the folder it moved to.
+fuzzer=$PWD/$dir/fuzz/${target}_fuzz
 
 if [ "$merge" = 1 ]; then
-  # The smallest set of inputs that keeps the coverage of corpus and seeds.
+  # Adds to the seeds the fewest corpus inputs that reach every branch the
+  # corpus reaches beyond them (hit counts do not count, which keeps the set
+  # small). The seeds there stay, and so do inputs kept elsewhere.
   mkdir -p "$seeds_dir"
   merged=$(mktemp -d)
-  for d in "${external[@]}"; do cp "$d"/* "$merged"/; done
+  for d in "${external[@]}" "$seeds_dir"; do cp "$d"/* "$merged"/ 2>/dev/null || true; done
   known=$(ls "$merged")
-  "$fuzzer" -merge=1 "${options[@]}" "$merged" "$seeds_dir" "$corpus" 2>&1 | tail -n 1
+  "$fuzzer" -merge=1 -use_counters=0 "${options[@]}" "$merged" "$corpus" 2>&1 | tail -n 1
   for name in $known; do rm -f "$merged/$name"; done
-  rm -rf "$seeds_dir"
-  mkdir -p "$seeds_dir"
   cp "$merged"/* "$seeds_dir"/ 2>/dev/null || true
+  echo "$(ls "$merged" | wc -l) added, $(ls "$seeds_dir" | wc -l) seeds in fuzz/seeds/$target"
   rm -rf "$merged"
-  echo "$(ls "$seeds_dir" | wc -l) seeds in fuzz/seeds/$target"
   exit 0
 fi
 
