@@ -91,9 +91,17 @@ class VirtualDisplay {
     if (!number.empty()) name_ = ":" + number;
   }
   ~VirtualDisplay() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    // A server that does not end within 5 s is killed.
+    const Deadline deadline(5000);
+    while (waitpid(pid_, nullptr, WNOHANG) == 0) {
+      if (deadline.Passed()) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        return;
+      }
+      Sleep(10);
     }
   }
   VirtualDisplay(const VirtualDisplay&) = delete;
