@@ -101,15 +101,18 @@ Ref<TGlyph> TFreeTypeFont::LoadGlyph(int32_t index) {
   const FT_Bitmap& bitmap = ft->bitmap;
   if (bitmap.width > limit || bitmap.rows > limit) return glyph;
 
+  // A bitmap glyph may state a size and still have no pixels at all (a
+  // bitmap font's glyph without its bitmap lines): it draws nothing.
+  const bool inked = bitmap.width > 0 && bitmap.rows > 0 && bitmap.buffer;
   Ref<TPixmap> pixmap;
-  if (bitmap.width > 0 && bitmap.rows > 0) {
+  if (inked) {
     pixmap = AlphaPixmap(bitmap);
     if (!pixmap) return glyph;
   }
   glyph->_x = ft->bitmap_left;
   glyph->_y = _ascend - ft->bitmap_top;
-  glyph->_w = static_cast<int32_t>(bitmap.width);
-  glyph->_h = static_cast<int32_t>(bitmap.rows);
+  glyph->_w = inked ? static_cast<int32_t>(bitmap.width) : 0;
+  glyph->_h = inked ? static_cast<int32_t>(bitmap.rows) : 0;
   glyph->_advance = static_cast<float>(ft->advance.x >> 6);
   if (!pixmap) return glyph;
 

@@ -19,10 +19,14 @@ template <class T> class Ref;
 
 class Object {
  public:
-  Object() = default;
+  Object() noexcept { ++live_; }
   Object(const Object&) = delete;
   Object& operator=(const Object&) = delete;
-  virtual ~Object() = default;
+  virtual ~Object() { --live_; }
+
+  // How many objects exist right now: a leak shows as a count that keeps
+  // growing while a program repeats the same work.
+  static int64_t LiveObjects() noexcept { return live_; }
 
   // The root operations every class may override.
   virtual String ToString() const;
@@ -39,6 +43,7 @@ class Object {
 
  private:
   mutable int32_t refs_ = 0;
+  inline static int64_t live_ = 0;  // main thread only, like the counts
 };
 
 template <class T>

@@ -13,6 +13,9 @@ class TBankStream : public TStream {
   // At position 0 over `bank`.
   static Ref<TBankStream> Create(Ref<TBank> bank);
 
+  // Also true past the end, where a bank cut shorter under the stream
+  // leaves the position.
+  bool Eof() override { return _pos >= _bank->Size(); }
   int32_t Pos() override { return _pos; }
   int32_t Size() override { return _bank->Size(); }
   // Clamped into 0 .. Size().

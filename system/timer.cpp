@@ -45,6 +45,8 @@ void InitTimers() {
   RegisterClassRecord(typeid(TTimer));
 }
 
+int32_t RunningTimers() { return static_cast<int32_t>(Table().size()); }
+
 int32_t TTimer::Ticks() { return _ticks; }
 
 void TTimer::Stop() {

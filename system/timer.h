@@ -38,6 +38,9 @@ class TTimer : public Object {
 
 void InitTimers();
 
+// How many timers run now (at most MAX_RUNNING_TIMERS).
+int32_t RunningTimers();
+
 Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event = nullptr);
 // A Null timer raises TNullObjectException, as a method of Null; stopping
 // Null does nothing.

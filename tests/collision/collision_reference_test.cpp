@@ -16,53 +16,6 @@ using namespace collision_test;
 
 namespace {
 
-// A drawn image as the model sees it: local point (a, b) of the image, with
-// its handle subtracted, lands at (bx + a*ix + b*iy, by + a*jx + b*jy).
-struct Placed {
-  Ref<TImage> image;
-  std::vector<uint8_t> solid;  // per image pixel
-  float x = 0, y = 0;          // drawing position
-  float rotation = 0, scale_x = 1, scale_y = 1;
-  float ix = 1, iy = 0, jx = 0, jy = 1;
-
-  int32_t W() const { return image->width; }
-  int32_t H() const { return image->height; }
-
-  void SetTransform(float degrees, float sx, float sy) {
-    rotation = degrees;
-    scale_x = sx;
-    scale_y = sy;
-    const double r = degrees * 0.017453292519943295;
-    ix = static_cast<float>(std::cos(r) * sx);
-    iy = static_cast<float>(-std::sin(r) * sy);
-    jx = static_cast<float>(std::sin(r) * sx);
-    jy = static_cast<float>(std::cos(r) * sy);
-  }
-
-  // Screen box of the whole image: minx, miny, maxx, maxy.
-  std::array<double, 4> Box() const {
-    std::array<double, 4> box = {1e30, 1e30, -1e30, -1e30};
-    for (auto [a, b] : {std::pair{0, 0}, std::pair{W(), 0}, std::pair{W(), H()}, std::pair{0, H()}}) {
-      const double la = a - image->handle_x, lb = b - image->handle_y;
-      const double sx = x + la * ix + lb * iy, sy = y + la * jx + lb * jy;
-      box = {std::min(box[0], sx), std::min(box[1], sy), std::max(box[2], sx), std::max(box[3], sy)};
-    }
-    return box;
-  }
-
-  bool SolidPixel(int32_t px, int32_t py) const { return solid[static_cast<size_t>(py * W() + px)] != 0; }
-
-  // Is screen point (sx, sy) on a solid pixel of the image?
-  bool SolidAt(double sx, double sy, double ox, double oy) const {
-    const double dx = sx - (x + ox), dy = sy - (y + oy);
-    const double det = static_cast<double>(ix) * jy - static_cast<double>(iy) * jx;
-    const double a = (dx * jy - dy * iy) / det + image->handle_x;
-    const double b = (dy * ix - dx * jx) / det + image->handle_y;
-    if (!(a >= 0 && b >= 0 && a < W() && b < H())) return false;
-    return SolidPixel(static_cast<int32_t>(a), static_cast<int32_t>(b));
-  }
-};
-
 // Formats whose masks the collision code reads in different ways.
 constexpr std::array<int32_t, 5> kFormats = {FORMAT_RGBA32, FORMAT_BGRA32, FORMAT_ALPHA8, FORMAT_BLACK_ALPHA8,
                                              FORMAT_RGB24};
@@ -72,37 +25,18 @@ int32_t Uniform(std::mt19937& rng, int32_t lo, int32_t hi) { return std::uniform
 // A random mask made of cell x cell blocks, each solid with some chance;
 // solid alphas are 128..255 and empty ones 0..127, so the threshold matters.
 Placed RandomImage(std::mt19937& rng, int32_t w, int32_t h, int32_t cell, int32_t format) {
-  Placed p;
   const int32_t density = Uniform(rng, 20, 80);
   const int32_t across = (w + cell - 1) / cell, down = (h + cell - 1) / cell;
   std::vector<uint8_t> blocks(static_cast<size_t>(across * down));
   for (auto& b : blocks) b = Uniform(rng, 0, 99) < density;
   std::vector<int32_t> alpha(static_cast<size_t>(w * h));
-  p.solid.resize(alpha.size());
   for (int32_t y = 0; y < h; ++y) {
     for (int32_t x = 0; x < w; ++x) {
-      const size_t i = static_cast<size_t>(y * w + x);
       const bool on = blocks[static_cast<size_t>((y / cell) * across + x / cell)] != 0;
-      alpha[i] = on ? Uniform(rng, 128, 255) : Uniform(rng, 0, 127);
-      p.solid[i] = on || AlphaBits[format] == 0;
+      alpha[static_cast<size_t>(y * w + x)] = on ? Uniform(rng, 128, 255) : Uniform(rng, 0, 127);
     }
   }
-  p.image = AlphaImage(w, h, format, [&](int32_t x, int32_t y) { return alpha[static_cast<size_t>(y * w + x)]; });
-  return p;
-}
-
-// Exact answer for unturned, unscaled images at whole-pixel positions.
-bool BruteOverlap(const Placed& a, const Placed& b, float ox, float oy) {
-  const int32_t ax = static_cast<int32_t>(a.x + ox - a.image->handle_x);
-  const int32_t ay = static_cast<int32_t>(a.y + oy - a.image->handle_y);
-  const int32_t bx = static_cast<int32_t>(b.x + ox - b.image->handle_x);
-  const int32_t by = static_cast<int32_t>(b.y + oy - b.image->handle_y);
-  for (int32_t sy = std::max(ay, by); sy < std::min(ay + a.H(), by + b.H()); ++sy) {
-    for (int32_t sx = std::max(ax, bx); sx < std::min(ax + a.W(), bx + b.W()); ++sx) {
-      if (a.SolidPixel(sx - ax, sy - ay) && b.SolidPixel(sx - bx, sy - by)) return true;
-    }
-  }
-  return false;
+  return PlacedImage(w, h, format, alpha);
 }
 
 void PlaceOnGrid(std::mt19937& rng, Placed& p) {

@@ -16,26 +16,37 @@ namespace {
 
 const std::string kTitle = "Vindra! - QMC #37 - Dravik - v1.05";
 
+// All waits of one test share this budget, well inside the test runner's
+// 120 s, so a test that cannot pass fails by itself and says what it awaited.
+constexpr int kTestBudgetMs = 80000;
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(display_.Running()) << "Xvfb did not start"; }
 
+  // `ms`, or what is left of the test's budget when that is less.
+  int Within(int ms) const { return std::min(ms, budget_.LeftMs()); }
+
   // Starts the game and waits for its window.
   void Start(const std::vector<std::string>& args, const std::string& folder = TAZMIX_BIN_DIR) {
     game_ = std::make_unique<Program>(folder + "/vindra", args, display_);
-    window_ = FindWindow(display_, kTitle, 30000);
-    ASSERT_FALSE(window_.empty()) << "no window; standard error: " << game_->Stderr();
+    window_ = FindWindow(display_, kTitle, Within(30000), game_.get());
+    ASSERT_FALSE(window_.empty()) << "no window titled \"" << kTitle << "\"; the game " << game_->Describe();
     geometry_ = WindowGeometry(display_, window_);
   }
 
-  // Waits up to `ms` until the screen satisfies `test`, looking every 100 ms.
-  bool WaitForScreen(const std::function<bool(const Screenshot&)>& test, int ms = 20000) {
-    for (int waited = 0; waited <= ms; waited += 100) {
+  // Waits up to `ms` until the screen satisfies `test`, looking every 100 ms;
+  // gives up at once when the game has ended.
+  ::testing::AssertionResult WaitForScreen(const char* what, const std::function<bool(const Screenshot&)>& test,
+                                           int ms = 20000) {
+    const Deadline deadline(Within(ms));
+    for (;;) {
       Screenshot shot(display_);
-      if (shot.Valid() && test(shot)) return true;
+      if (shot.Valid() && test(shot)) return ::testing::AssertionSuccess();
+      if (deadline.Passed() || !game_->Running()) break;
       Sleep(100);
     }
-    return false;
+    return ::testing::AssertionFailure() << "waited in vain for " << what << "; the game " << game_->Describe();
   }
 
   // Lit pixels of a rectangle given in window coordinates.
@@ -65,8 +76,9 @@ class WindowTest : public ::testing::Test {
                        std::to_string(geometry_.y + geometry_.height - 5), "key", name});
   }
 
-  Exit WaitForExit() { return game_->WaitForExit(15000); }
+  Exit WaitForExit() { return game_->WaitForExit(Within(15000)); }
 
+  Deadline budget_{kTestBudgetMs};
   VirtualDisplay display_;
   std::unique_ptr<Program> game_;
   std::string window_;
@@ -77,10 +89,10 @@ TEST_F(WindowTest, DefaultWindowAndEscapeOnTitleEnds) {
   Start({});
   EXPECT_EQ(geometry_.width, 800);
   EXPECT_EQ(geometry_.height, 600);
-  ASSERT_TRUE(WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }));
+  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
   Key("Escape");
   const Exit exit = WaitForExit();
-  EXPECT_FALSE(exit.running);
+  EXPECT_FALSE(exit.running) << "the game did not end within 15 s";
   EXPECT_TRUE(exit.exited);
   EXPECT_EQ(exit.code, 0);
 }
@@ -89,24 +101,24 @@ TEST_F(WindowTest, SizeAndRateFromCommandLineAndCloseRequestEnds) {
   Start({"1024", "768", "30"});
   EXPECT_EQ(geometry_.width, 1024);
   EXPECT_EQ(geometry_.height, 768);
-  ASSERT_TRUE(WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }));
+  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
   kill(game_->Pid(), SIGTERM);
   const Exit exit = WaitForExit();
-  EXPECT_FALSE(exit.running);
+  EXPECT_FALSE(exit.running) << "the game did not end within 15 s";
   EXPECT_TRUE(exit.exited) << "signal " << exit.signal_number;
   EXPECT_EQ(exit.code, 0);
 }
 
 TEST_F(WindowTest, FirstButtonStartsRoundAndEscapeComesBack) {
   Start({});
-  ASSERT_TRUE(WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }));
+  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
   Click(400, 237);
-  ASSERT_TRUE(WaitForScreen([&](const Screenshot& s) { return RoundShown(s); })) << game_->Stderr();
+  ASSERT_TRUE(WaitForScreen("a round", [&](const Screenshot& s) { return RoundShown(s); }));
   Key("Escape");
-  ASSERT_TRUE(WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }));
+  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
   Key("Escape");
   const Exit exit = WaitForExit();
-  EXPECT_TRUE(exit.exited);
+  EXPECT_TRUE(exit.exited) << game_->Describe();
   EXPECT_EQ(exit.code, 0);
 }
 
@@ -119,18 +131,18 @@ TEST_F(WindowTest, MissingWordFileEndsAtTheFirstRound) {
     }
   }
   Start({}, folder.Path());
-  ASSERT_TRUE(WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }));
+  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
   Click(400, 337);
   const Exit exit = WaitForExit();
-  EXPECT_TRUE(exit.exited);
+  EXPECT_TRUE(exit.exited) << game_->Describe();
   EXPECT_EQ(exit.code, 255);
   EXPECT_EQ(game_->Stderr(), "Can't load Language.txt! - EXIT");
 }
 
 TEST_F(WindowTest, WindowOfNoSizeEndsWithMessage) {
   Program game(std::string(TAZMIX_BIN_DIR) + "/vindra", {"0", "600"}, display_);
-  const Exit exit = game.WaitForExit(15000);
-  EXPECT_TRUE(exit.exited);
+  const Exit exit = game.WaitForExit(Within(15000));
+  EXPECT_TRUE(exit.exited) << game.Describe();
   EXPECT_EQ(exit.code, 255);
   EXPECT_EQ(game.Stderr(), "Can't open a window of 0 x 600! - EXIT");
 }
@@ -140,8 +152,10 @@ TEST_F(WindowTest, WindowOfNoSizeEndsWithMessage) {
 TEST(NoDisplay, EndsWithMessage) {
   tazmix::test::ChildOptions options;
   options.environment = {"DISPLAY=:65000", "WAYLAND_DISPLAY=none", "SDL_VIDEODRIVER=", LeakCheckOptions()};
+  options.timeout_ms = 30000;
   const std::string program = std::string(TAZMIX_BIN_DIR) + "/vindra";
   const auto result = tazmix::test::RunChild(program, {program}, options);
+  ASSERT_FALSE(result.timed_out) << "still running after 30 s";
   EXPECT_TRUE(result.exited);
   EXPECT_EQ(result.exit_code, 255);
   const std::string message = "Can't open a window of 800 x 600! - EXIT";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -25,6 +26,27 @@ namespace vindra::e2e {
 
 inline void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+// A point in time `ms` from now. Waits count real time against it, so a
+// loop whose every look is slow (a loaded machine, a sanitizer build) still
+// ends when it should.
+class Deadline {
+ public:
+  explicit Deadline(int ms) : end_(std::chrono::steady_clock::now() + std::chrono::milliseconds(ms)) {}
+  bool Passed() const { return std::chrono::steady_clock::now() >= end_; }
+  int LeftMs() const {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end_ - std::chrono::steady_clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+  }
+
+ private:
+  std::chrono::steady_clock::time_point end_;
+};
+
+// No single X client run (xdotool, xwd) may take longer than this.
+constexpr int kClientTimeoutMs = 10000;
+// Xvfb's start, up to accepting clients.
+constexpr int kDisplayStartMs = 20000;
+
 // For programs built with the sanitizers: what SDL's X11 video pulls in
 // from the system's libraries may leak; our code may not.
 inline std::string LeakCheckOptions() {
@@ -32,6 +54,12 @@ inline std::string LeakCheckOptions() {
 }
 
 // Xvfb on a free display number, 1024 x 768 x 24; stopped on destruction.
+//
+// With -noreset. Without it the server resets whenever its last client
+// leaves, and a reset drops every client it has accepted by then: when an
+// xdotool poll ended just as the game connected, the game's connection was
+// cut during its set-up, SDL found no X display and the game ended with
+// "Can't open a window". The more loaded the machine, the wider that window.
 class VirtualDisplay {
  public:
   VirtualDisplay() {
@@ -45,21 +73,36 @@ class VirtualDisplay {
       dup2(null, STDERR_FILENO);
       const std::string fd = std::to_string(fds[1]);
       execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-            static_cast<char*>(nullptr));
+            "-noreset", static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);
     // Xvfb writes the number it took once it accepts clients.
     std::string number;
-    char c = 0;
-    while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    const Deadline deadline(kDisplayStartMs);
+    for (char c = 0; c != '\n';) {
+      pollfd ready{fds[0], POLLIN, 0};
+      if (poll(&ready, 1, deadline.LeftMs()) <= 0 || read(fds[0], &c, 1) != 1) {
+        number.clear();
+        break;
+      }
+      if (c != '\n') number += c;
+    }
     close(fds[0]);
     if (!number.empty()) name_ = ":" + number;
   }
   ~VirtualDisplay() {
-    if (pid_ > 0) {
-      kill(pid_, SIGTERM);
-      waitpid(pid_, nullptr, 0);
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    // A server that does not end within 5 s is killed.
+    const Deadline deadline(5000);
+    while (waitpid(pid_, nullptr, WNOHANG) == 0) {
+      if (deadline.Passed()) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        return;
+      }
+      Sleep(10);
     }
   }
   VirtualDisplay(const VirtualDisplay&) = delete;
@@ -176,24 +219,32 @@ class Program {
 
   pid_t Pid() const { return pid_; }
 
-  // Waits up to `ms` for the program to end.
+  // Waits up to `ms` for the program to end (0: only looks).
   Exit WaitForExit(int ms) {
-    Exit result;
-    if (reaped_) return last_;
-    for (int waited = 0;; waited += 20) {
+    const Deadline deadline(ms);
+    for (;;) {
+      if (reaped_) return last_;
       int status = 0;
       if (waitpid(pid_, &status, WNOHANG) == pid_) {
         reaped_ = true;
-        result.running = false;
-        result.exited = WIFEXITED(status);
-        result.code = result.exited ? WEXITSTATUS(status) : -1;
-        result.signal_number = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-        last_ = result;
-        return result;
+        last_.running = false;
+        last_.exited = WIFEXITED(status);
+        last_.code = last_.exited ? WEXITSTATUS(status) : -1;
+        last_.signal_number = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        return last_;
       }
-      if (waited >= ms) return result;
+      if (deadline.Passed()) return Exit{};
       Sleep(20);
     }
+  }
+  bool Running() { return WaitForExit(0).running; }
+
+  // How the program ended, for failure messages.
+  std::string Describe() {
+    const Exit e = WaitForExit(0);
+    if (e.running) return "still running; standard error: " + Stderr();
+    return (e.exited ? "exited with " + std::to_string(e.code) : "killed by signal " + std::to_string(e.signal_number)) +
+           "; standard error: " + Stderr();
   }
 
   std::string Stderr() const {
@@ -218,6 +269,7 @@ inline std::string XClient(const VirtualDisplay& display, const std::string& pro
   argv.insert(argv.begin(), program);
   tazmix::test::ChildOptions options;
   options.environment = {"DISPLAY=" + display.Name()};
+  options.timeout_ms = kClientTimeoutMs;
   return tazmix::test::RunChild("/usr/bin/" + program, argv, options).out;
 }
 
@@ -226,14 +278,17 @@ inline std::string XDoTool(const VirtualDisplay& display, const std::vector<std:
 }
 
 // The visible window with exactly this title, waiting up to `ms` for it;
-// "" when none appeared.
-inline std::string FindWindow(const VirtualDisplay& display, const std::string& title, int ms) {
-  for (int waited = 0; waited <= ms; waited += 100) {
+// "" when none appeared, or at once when `owner` (the program that is to
+// open it) has ended.
+inline std::string FindWindow(const VirtualDisplay& display, const std::string& title, int ms,
+                              Program* owner = nullptr) {
+  const Deadline deadline(ms);
+  for (;;) {
     std::string out = XDoTool(display, {"search", "--onlyvisible", "--name", "^" + title + "$"});
     if (const size_t end = out.find('\n'); end != std::string::npos && end > 0) return out.substr(0, end);
+    if (deadline.Passed() || (owner && !owner->Running())) return "";
     Sleep(100);
   }
-  return "";
 }
 
 struct Geometry {

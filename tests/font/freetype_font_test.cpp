@@ -237,6 +237,22 @@ TEST_F(FreeTypeFont, OneBitGlyphsExpandToFullCoverageAndGainTheSmoothRing) {
     }
 }
 
+// Found by fuzzing: a bitmap glyph with a size but no bitmap lines has no
+// pixel buffer at all, and copying its rows read through a null pointer.
+TEST_F(FreeTypeFont, ABitmapGlyphWithoutItsBitmapLinesHasNoPixels) {
+  TempDir dir;
+  const String path(dir.Write("no_bitmap.bdf",
+                              "STARTFONT 2.1\nFONT -test-x-1\nSIZE 8 72 72\nFONTBOUNDINGBOX 5 8 0 -1\n"
+                              "CHARS 1\nSTARTCHAR A\nENCODING 65\nSWIDTH 750 0\nDWIDTH 6 0\nBBX 5 7 1 0\n"
+                              "ENDCHAR\nENDFONT\n")
+                        .c_str());
+  Ref<TFreeTypeFont> font = TFreeTypeFont::Load(path, 8, FONT_SMOOTH);
+  ASSERT_TRUE(font);
+  Ref<TGlyph> a = GlyphFor(*font, u'A');
+  ASSERT_TRUE(a);
+  EXPECT_FALSE(PixmapOf(*a));
+}
+
 TEST_F(FreeTypeFont, ASizeTheFaceLacksFallsBackToTheLargestSmallerOne) {
   TempDir dir;
   const String path(WriteTinyBitmapFace(dir).c_str());

@@ -143,6 +143,21 @@ TEST(BankStream, ReadsClampsAndGrows) {
   EXPECT_EQ(fresh->Size(), 4);
 }
 
+// Found by fuzzing: a bank cut shorter under its stream left the position
+// past the end, where Eof stayed false and a read-until-Eof loop never ended.
+TEST(BankStream, ABankCutUnderTheStreamEndsItsData) {
+  auto bank = CreateBank(5);
+  std::memcpy(bank->Buf(), "ab\ncd", 5);
+  auto s = CreateBankStream(bank);
+  EXPECT_EQ(s->ReadLine(), String("ab"));
+  bank->Resize(1);
+  EXPECT_TRUE(s->Eof());
+  int lines = 0;
+  while (!s->Eof() && lines < 10) s->ReadLine(), ++lines;
+  EXPECT_EQ(lines, 0);
+  EXPECT_TRUE(Raises<TStreamReadException>([&] { s->ReadByte(); }));
+}
+
 TEST(BankStream, TheFactoryOpensBanksGivenAsUrls) {
   InitStream();
   InitStream();

@@ -2,11 +2,14 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -57,9 +60,26 @@ ChildResult RunChild(const std::string& program, const std::vector<std::string>&
   pollfd fds[2] = {{out_pipe[0], POLLIN, 0}, {err_pipe[0], POLLIN, 0}};
   std::string* sinks[2] = {&result.out, &result.err};
   int open_count = 2;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(options.timeout_ms);
   while (open_count > 0) {
-    if (poll(fds, 2, -1) < 0) {
+    int wait_ms = -1;
+    if (options.timeout_ms > 0) {
+      const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      wait_ms = static_cast<int>(std::max<int64_t>(left.count(), 0));
+    }
+    const int ready = poll(fds, 2, wait_ms);
+    if (ready < 0) {
       if (errno == EINTR) continue;
+      break;
+    }
+    if (ready == 0 && options.timeout_ms > 0) {
+      // Out of time: what it wrote so far is kept; a grandchild holding the
+      // pipes open must not keep the caller waiting either.
+      result.timed_out = true;
+      kill(pid, SIGKILL);
+      for (pollfd& f : fds) {
+        if (f.fd >= 0) close(f.fd);
+      }
       break;
     }
     for (int i = 0; i < 2; ++i) {

@@ -13,12 +13,15 @@ struct ChildResult {
   int signal_number = 0;   // valid when !exited
   std::string out;         // everything written to standard output
   std::string err;         // everything written to standard error
+  bool timed_out = false;  // killed when the time given ran out
 };
 
 struct ChildOptions {
   std::string working_directory;  // empty: the test's own
   // Added to the environment, "NAME=value" each.
   std::vector<std::string> environment;
+  // Above 0: the child is killed (SIGKILL) once it has run this long.
+  int timeout_ms = 0;
 };
 
 // Runs `program` with `args` (args[0] is what the child sees as argv[0]).
