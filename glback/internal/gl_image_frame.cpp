@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "draw2d/image_flags.h"
+#include "glback/internal/gl_batch.h"
 #include "glback/internal/gl_new_texture.h"
 #include "glback/internal/gl_quad.h"
 #include "glback/internal/gl_texture_atlas.h"
@@ -100,6 +101,9 @@ Ref<TGLImageFrame> CreateInAtlas(const Ref<TPixmap>& source, int32_t flags) {
 TGLImageFrame::TGLImageFrame() : seq(GraphicsSeq()) {}
 
 TGLImageFrame::~TGLImageFrame() {
+  // Quads gathered from this frame are drawn before its texels can go or be
+  // given to another frame.
+  if (seq != 0 && seq == GraphicsSeq()) FlushGLBatch();
   if (seq != 0 && seq == GraphicsSeq() && in_atlas) {
     ReleaseAtlasSpace(name);
   } else if (seq != 0 && seq == GraphicsSeq()) {

@@ -1,8 +1,7 @@
 // The GL 2D driver's vertex path: the 2x2 matrix it applies on the processor
 // (GL's model-view matrix stays the identity) and the one function through
-// which every textured quad reaches GL. Frames never talk to GL about
-// geometry themselves, so quads can later be gathered into batches here
-// without touching any caller.
+// which every textured quad reaches the batch (gl_batch.h). Frames never
+// talk to GL about geometry themselves.
 #pragma once
 
 #include <cstdint>
