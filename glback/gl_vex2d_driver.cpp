@@ -40,8 +40,13 @@ void SendColor() {
   SetGLBatchColor(color);
 }
 
+// The context's size in pixels, as ResetGLContext last set it up.
+int32_t context_width = 0;
+int32_t context_height = 0;
+
 void SetOrtho(double width, double height) {
   FlushGLBatch();
+  SetGL2DPixelGrid(width == context_width && height == context_height);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(0, width, height, 0, -1, 1);
@@ -266,6 +271,8 @@ void TGLVex2DDriver::ResetGLContext(TGraphics& g) {
   ForgetGLBlend();
   ResetTextureCache();
   glDisable(GL_TEXTURE_2D);
+  context_width = width;
+  context_height = height;
   SetOrtho(width, height);
   glLoadIdentity();
   glViewport(0, 0, width, height);

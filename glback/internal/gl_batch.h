@@ -32,6 +32,16 @@ struct GLBatchVertex {
 
 enum class GLPrimitive : uint8_t { Points, Lines, Quads, Polygon };
 
+// What the caller of a textured quad knows of its texels, so that the batch
+// can spare llvmpipe pixel work where that changes no pixel: opaque texels
+// at alpha 1 under alpha blending are drawn without blending, texels that
+// fall 1:1 on pixel centres with nearest sampling. Such state is set around
+// the draw of a run and undone after it, so GL state as anyone can observe
+// it stays what the driver set.
+inline constexpr uint8_t kQuadOpaque = 1;      // every texel it can sample has alpha 255
+inline constexpr uint8_t kQuadTexelExact = 2;  // texel centres fall 1:1 on pixel centres of a texture
+                                               // sampled linearly without mipmaps
+
 // Gathering on or off; TAZMIX_BATCH=0 in the environment turns it off. Read
 // once, at the driver's start.
 void ReadGLBatchSwitch();
@@ -46,7 +56,7 @@ void SetGLBatchColor(const uint8_t rgba[4]);
 // size: 1 per point, 2 per line, 4 per quad; 3 or more for one polygon).
 // The caller writes x, y (and u, v when textured), then calls
 // EndGLPrimitive; nothing else may touch the batch in between.
-GLBatchVertex* BeginGLPrimitive(GLPrimitive kind, int32_t count);
+GLBatchVertex* BeginGLPrimitive(GLPrimitive kind, int32_t count, uint8_t quad_facts = 0);
 // Colours the vertices and keeps them (a polygon as a fan of triangles), or
 // without gathering draws them now. With gathering, a primitive of alpha 0
 // under a blend mode where alpha 0 changes no pixel (mask, alpha, light) is
