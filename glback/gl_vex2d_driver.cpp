@@ -40,7 +40,10 @@ void SendColor() {
   SetGLBatchColor(color);
 }
 
-// The context's size in pixels, as ResetGLContext last set it up.
+// The context's size in pixels, as ResetGLContext last set it up: a
+// projection of this size makes drawing units pixels, which the batch's
+// nearest sampling of 1:1 quads relies on (whatever changes the context's
+// size must set these too).
 int32_t context_width = 0;
 int32_t context_height = 0;
 

@@ -95,7 +95,8 @@ void DrawAtOnce() {
   glEnd();
 }
 
-// A convex polygon as GL fills it: triangles (i + 1, i + 2, 0) in turn.
+// A polygon as Mesa fills one: triangles (i + 1, i + 2, 0) in turn (also
+// for concave ones, which GL leaves undefined).
 void KeepPolygon() {
   const size_t n = open_count;
   GLBatchVertex* out = Room(GL_TRIANGLES, (n - 2) * 3, 0);
@@ -130,8 +131,6 @@ void ReadGLBatchSwitch() {
   const char* value = std::getenv("TAZMIX_BATCH");
   batching = !(value && std::strcmp(value, "0") == 0);
 }
-
-bool GLBatchingOn() { return batching; }
 
 void SetGLBatching(bool on) {
   FlushGLBatch();
@@ -187,7 +186,5 @@ void FlushGLBatch() {
   // after the driver relies on it being the driver's colour.
   glColor4ubv(color);
 }
-
-int32_t GLBatchPending() { return static_cast<int32_t>(used); }
 
 }  // namespace tazmix

@@ -45,7 +45,6 @@ inline constexpr uint8_t kQuadTexelExact = 2;  // texel centres fall 1:1 on pixe
 // Gathering on or off; TAZMIX_BATCH=0 in the environment turns it off. Read
 // once, at the driver's start.
 void ReadGLBatchSwitch();
-bool GLBatchingOn();
 // Flushes first; for tests that draw the same frame both ways.
 void SetGLBatching(bool on);
 
@@ -66,8 +65,5 @@ void EndGLPrimitive();
 // Draws what is gathered, with the texture and state GL holds now (which
 // are the ones the vertices were gathered under). Nothing when empty.
 void FlushGLBatch();
-
-// Vertices gathered and not yet drawn (for tests).
-int32_t GLBatchPending();
 
 }  // namespace tazmix
