@@ -30,7 +30,15 @@ void DrawClock(int32_t remaining) {
   }
   SetRotation(0);
   SetScale(1, 1);
-  const String text = ClockText(remaining);
+  // Made again only when the second shown changes, so the frames in
+  // between build no String.
+  static int32_t shown = 0;
+  static String text;
+  const int32_t second = (remaining + 1000) / 1000;
+  if (text.IsEmpty() || second != shown) {
+    shown = second;
+    text = ClockText(remaining);
+  }
   DrawText(text, static_cast<float>(w - 120 - TextWidth(text) / 2), 240);
 }
 

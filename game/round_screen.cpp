@@ -1,6 +1,7 @@
 #include "game/round_screen.h"
 
 #include <algorithm>
+#include <array>
 
 #include "draw2d/draw_image.h"
 #include "draw2d/draw_primitives.h"
@@ -43,6 +44,19 @@ void GridCellAt(int32_t mx, int32_t my, int32_t size, int32_t& column, int32_t& 
   if (my < 10) --row;
 }
 
+namespace {
+
+// One-letter texts for the grid's code units (ISO 8859-1), each made once,
+// so drawing a grid builds no String.
+const String& LetterText(uint8_t code) {
+  static std::array<String, 256> letters;
+  String& text = letters[code];
+  if (text.IsEmpty()) text = String(std::u16string(1, static_cast<char16_t>(code)));
+  return text;
+}
+
+}  // namespace
+
 void DrawCell(const String& text, int32_t column, int32_t row, int32_t size) {
   const float cell_scale = static_cast<float>(size) / 74.0f;
   SetScale(cell_scale, cell_scale);
@@ -71,7 +85,7 @@ void DrawGrid() {
   const bool hit = MouseHit(1) != 0;
   for (int32_t x = 0; x < cells; ++x) {
     for (int32_t y = 0; y < cells; ++y) {
-      DrawCell(String(std::u16string(1, static_cast<char16_t>(word->FieldArray(x, y, 0)))), x, y, size);
+      DrawCell(LetterText(word->FieldArray(x, y, 0)), x, y, size);
       if (!hit || x != cx || y != cy) continue;
       FlashEnd = static_cast<float>(GameMilliSecs() + FLASH_MILLISECS);
       FlashMode = FLASH_MISS;
@@ -92,18 +106,39 @@ void DrawGrid() {
 
 namespace {
 
+// The status lines, each rebuilt only when what it shows changes, so a
+// steady round screen builds no String.
+struct StatusLines {
+  bool made = false;
+  String content;
+  int32_t value = 0;
+  int32_t count = 0;
+  int32_t score = 0;
+  String search, worth, left, points;
+};
+
 void DrawStatus() {
+  static StatusLines lines;
+  StatusLines& s = lines;
   const int32_t w = ScreenWidth;
   const float h = static_cast<float>(ScreenHeight);
   const float t = static_cast<float>(TextHeight());
   const String content = CurrentWord ? CurrentWord->Content : String();
   const int32_t value = CurrentWord ? CurrentWord->Difficulty : 0;
-  DrawText(u"Suche nach diesem Wort: " + content, 0, h - 2 * t);
-  DrawText(u"Punkte für das Wort: " + String::FromInt(value), 0, h - t);
-  const String left = u"Wörter übrig: " + String::FromInt(WordList->Count());
-  DrawText(left, static_cast<float>(w - TextWidth(left)), h - 2 * t);
-  const String score = u"Punktestand: " + String::FromInt(Score);
-  DrawText(score, static_cast<float>(w - TextWidth(score)), h - t);
+  const int32_t count = WordList->Count();
+  if (!s.made || !(s.content == content)) s.search = u"Suche nach diesem Wort: " + content;
+  if (!s.made || s.value != value) s.worth = u"Punkte für das Wort: " + String::FromInt(value);
+  if (!s.made || s.count != count) s.left = u"Wörter übrig: " + String::FromInt(count);
+  if (!s.made || s.score != Score) s.points = u"Punktestand: " + String::FromInt(Score);
+  s.made = true;
+  s.content = content;
+  s.value = value;
+  s.count = count;
+  s.score = Score;
+  DrawText(s.search, 0, h - 2 * t);
+  DrawText(s.worth, 0, h - t);
+  DrawText(s.left, static_cast<float>(w - TextWidth(s.left)), h - 2 * t);
+  DrawText(s.points, static_cast<float>(w - TextWidth(s.points)), h - t);
 }
 
 void DrawFlash() {

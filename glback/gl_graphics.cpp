@@ -2,6 +2,7 @@
 
 #include <typeinfo>
 
+#include "glback/internal/gl_batch.h"
 #include "glback/internal/gl_display_modes.h"
 #include "glback/internal/gl_raw_text_font.h"
 #include "glback/platform/gl_native.h"
@@ -34,6 +35,7 @@ void TGLGraphics::GetSettings(int32_t& width, int32_t& height, int32_t& depth, i
 }
 
 void TGLGraphics::Close() {
+  FlushGLBatch();
   if (_context != 0) GLNativeClose(_context);
   _context = 0;
 }
@@ -65,11 +67,16 @@ Ref<TGraphics> TGLGraphicsDriver::CreateGraphics(int32_t width, int32_t height, 
 }
 
 void TGLGraphicsDriver::SetGraphics(const Ref<TGraphics>& g) {
+  // Gathered vertices belong to the context they were gathered in.
+  FlushGLBatch();
   const auto* gl = dynamic_cast<const TGLGraphics*>(g.get());
   GLNativeMakeCurrent(gl ? gl->_context : 0);
 }
 
-void TGLGraphicsDriver::Flip(int32_t sync) { GLNativeFlip(sync); }
+void TGLGraphicsDriver::Flip(int32_t sync) {
+  FlushGLBatch();
+  GLNativeFlip(sync);
+}
 
 Ref<TGLGraphicsDriver> GLGraphicsDriver() {
   static Ref<TGLGraphicsDriver> driver;

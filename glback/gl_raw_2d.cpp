@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "glback/internal/gl_batch.h"
+
 namespace tazmix {
 
 namespace {
@@ -21,6 +23,8 @@ std::vector<SavedMatrices> saved;
 }  // namespace
 
 void EnterRaw2D() {
+  // Raw drawing lands on top of everything drawn before it.
+  FlushGLBatch();
   glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_TRANSFORM_BIT);
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);

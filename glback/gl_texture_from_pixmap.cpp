@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "glback/internal/gl_batch.h"
 #include "glback/internal/gl_texture_size.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap_resize.h"
@@ -22,6 +23,8 @@ uint32_t GLTextureFromPixmap(const Ref<TPixmap>& pixmap, int32_t mipmaps) {
   if (width != level->width || height != level->height) level = ResizePixmap(level, width, height);
   if (!level) return 0;
 
+  // GL is read and rebound below: what the driver gathered goes first.
+  FlushGLBatch();
   GLint bound = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);

@@ -10,6 +10,8 @@
 #include "draw2d/draw2d_module.h"
 #include "draw2d/vex2d_graphics.h"
 #include "glback/gl_graphics.h"
+#include "glback/internal/gl_batch.h"
+#include "glback/internal/gl_blend.h"
 #include "glback/internal/gl_image_frame.h"
 #include "glback/internal/gl_quad.h"
 #include "glback/internal/gl_texture_cache.h"
@@ -22,8 +24,6 @@ namespace tazmix {
 
 namespace {
 
-// The blend mode last applied to GL; 0 means none since the context changed.
-int32_t current_blend = 0;
 // Red, green, blue, alpha as GL gets them.
 uint8_t color[4] = {0, 0, 0, 0};
 // The current context's drawable size, which may have changed since
@@ -37,13 +37,44 @@ constexpr int32_t kMaxOvalSegments = 1 << 16;
 
 uint8_t ClampByte(int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
 
-void SendColor() { glColor4ub(color[0], color[1], color[2], color[3]); }
+// GL's current colour for raw GL after the driver, and the colour of the
+// vertices to come.
+void SendColor() {
+  glColor4ub(color[0], color[1], color[2], color[3]);
+  SetGLBatchColor(color);
+}
+
+// The projection's size and the GL viewport's size. When they agree,
+// drawing units are pixels, which the batch's nearest sampling of 1:1 quads
+// relies on; whatever changes either goes through here.
+double ortho_width = 0;
+double ortho_height = 0;
+int32_t viewport_width = 0;
+int32_t viewport_height = 0;
+
+void UpdatePixelGrid() {
+  SetGL2DPixelGrid(ortho_width == viewport_width && ortho_height == viewport_height);
+}
 
 void SetOrtho(double width, double height) {
+  FlushGLBatch();
+  ortho_width = width;
+  ortho_height = height;
+  UpdatePixelGrid();
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   glOrtho(0, width, height, 0, -1, 1);
   glMatrixMode(GL_MODELVIEW);
+}
+
+// Drawing goes to the area (x, y, width, height) of a drawable of
+// surface_width x surface_height pixels; y counts from the top.
+void SetGLViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
+  FlushGLBatch();
+  viewport_width = width;
+  viewport_height = height;
+  UpdatePixelGrid();
+  glViewport(x, surface_height - y - height, width, height);
 }
 
 // The number of points of an oval with radii rx and ry.
@@ -96,37 +127,7 @@ Ref<TImageFrame> TGLVex2DDriver::CreateFrameFromPixmap(const Ref<TPixmap>& pixma
   return TGLImageFrame::CreateFromPixmap(pixmap, flags);
 }
 
-void TGLVex2DDriver::SetBlend(int32_t blend) {
-  if (blend == current_blend) return;
-  current_blend = blend;
-  // Every mode sets both switches, so nothing of the previous mode survives.
-  switch (blend) {
-    case BLEND_MASK:
-      glDisable(GL_BLEND);
-      glEnable(GL_ALPHA_TEST);
-      glAlphaFunc(GL_GEQUAL, 0.5f);
-      break;
-    case BLEND_ALPHA:
-      glEnable(GL_BLEND);
-      glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-      glDisable(GL_ALPHA_TEST);
-      break;
-    case BLEND_LIGHT:
-      glEnable(GL_BLEND);
-      glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-      glDisable(GL_ALPHA_TEST);
-      break;
-    case BLEND_SHADE:
-      glEnable(GL_BLEND);
-      glBlendFunc(GL_DST_COLOR, GL_ZERO);
-      glDisable(GL_ALPHA_TEST);
-      break;
-    default:  // BLEND_SOLID and every unknown code
-      glDisable(GL_BLEND);
-      glDisable(GL_ALPHA_TEST);
-      break;
-  }
-}
+void TGLVex2DDriver::SetBlend(int32_t blend) { ApplyGLBlend(blend); }
 
 void TGLVex2DDriver::SetAlpha(float alpha) {
   if (alpha > 1.0f) alpha = 1.0f;
@@ -147,6 +148,7 @@ void TGLVex2DDriver::SetClsColor(int32_t red, int32_t green, int32_t blue) {
 }
 
 void TGLVex2DDriver::SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
+  FlushGLBatch();
   if (x == 0 && y == 0 && width == surface_width && height == surface_height) {
     glDisable(GL_SCISSOR_TEST);
     return;
@@ -161,36 +163,48 @@ void TGLVex2DDriver::SetTransform(float ix, float iy, float jx, float jy) {
 
 void TGLVex2DDriver::SetLineWidth(float width) {
   // GL refuses widths of 0 or less itself; not-a-number must not reach it.
-  if (width > 0) glLineWidth(width);
+  if (!(width > 0)) return;
+  FlushGLBatch();
+  glLineWidth(width);
 }
 
-void TGLVex2DDriver::Cls() { glClear(GL_COLOR_BUFFER_BIT); }
+void TGLVex2DDriver::Cls() {
+  FlushGLBatch();
+  glClear(GL_COLOR_BUFFER_BIT);
+}
 
 void TGLVex2DDriver::Plot(float x, float y) {
   DisableTexture();
-  glBegin(GL_POINTS);
-  glVertex2f(x + 0.5f, y + 0.5f);
-  glEnd();
+  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Points, 1);
+  v[0].x = x + 0.5f;
+  v[0].y = y + 0.5f;
+  EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawLine(float x0, float y0, float x1, float y1, float tx, float ty) {
   const GL2DTransform& t = CurrentGL2DTransform();
   DisableTexture();
-  glBegin(GL_LINES);
-  glVertex2f(t.X(x0, y0, tx) + 0.5f, t.Y(x0, y0, ty) + 0.5f);
-  glVertex2f(t.X(x1, y1, tx) + 0.5f, t.Y(x1, y1, ty) + 0.5f);
-  glEnd();
+  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Lines, 2);
+  v[0].x = t.X(x0, y0, tx) + 0.5f;
+  v[0].y = t.Y(x0, y0, ty) + 0.5f;
+  v[1].x = t.X(x1, y1, tx) + 0.5f;
+  v[1].y = t.Y(x1, y1, ty) + 0.5f;
+  EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty) {
   const GL2DTransform& t = CurrentGL2DTransform();
   DisableTexture();
-  glBegin(GL_QUADS);
-  glVertex2f(t.X(x0, y0, tx), t.Y(x0, y0, ty));
-  glVertex2f(t.X(x1, y0, tx), t.Y(x1, y0, ty));
-  glVertex2f(t.X(x1, y1, tx), t.Y(x1, y1, ty));
-  glVertex2f(t.X(x0, y1, tx), t.Y(x0, y1, ty));
-  glEnd();
+  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Quads, 4);
+  v[0].x = t.X(x0, y0, tx);
+  v[0].y = t.Y(x0, y0, ty);
+  v[1].x = t.X(x1, y0, tx);
+  v[1].y = t.Y(x1, y0, ty);
+  v[2].x = t.X(x1, y1, tx);
+  v[2].y = t.Y(x1, y1, ty);
+  v[3].x = t.X(x0, y1, tx);
+  v[3].y = t.Y(x0, y1, ty);
+  EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawOval(float x0, float y0, float x1, float y1, float tx, float ty) {
@@ -201,15 +215,16 @@ void TGLVex2DDriver::DrawOval(float x0, float y0, float x1, float y1, float tx, 
   const float cy = y0 + ry;
   const GL2DTransform& t = CurrentGL2DTransform();
   DisableTexture();
-  glBegin(GL_POLYGON);
+  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Polygon, segments);
   for (int32_t i = 0; i < segments; ++i) {
     const float degrees = static_cast<float>(i) * 360.0f / static_cast<float>(segments);
     const double radians = degrees * 0.017453292519943295;
     const auto x = static_cast<float>(cx + std::cos(radians) * rx);
     const auto y = static_cast<float>(cy - std::sin(radians) * ry);
-    glVertex2f(t.X(x, y, tx), t.Y(x, y, ty));
+    v[i].x = t.X(x, y, tx);
+    v[i].y = t.Y(x, y, ty);
   }
-  glEnd();
+  EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawPoly(const std::vector<float>& xy, float handle_x, float handle_y,
@@ -217,20 +232,22 @@ void TGLVex2DDriver::DrawPoly(const std::vector<float>& xy, float handle_x, floa
   if (xy.size() < 6 || xy.size() % 2 != 0) return;
   const GL2DTransform& t = CurrentGL2DTransform();
   DisableTexture();
-  glBegin(GL_POLYGON);
+  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Polygon, static_cast<int32_t>(xy.size() / 2));
   for (size_t k = 0; k < xy.size(); k += 2) {
     const float x = xy[k] + handle_x;
     const float y = xy[k + 1] + handle_y;
-    glVertex2f(t.X(x, y, origin_x), t.Y(x, y, origin_y));
+    v[k / 2].x = t.X(x, y, origin_x);
+    v[k / 2].y = t.Y(x, y, origin_y);
   }
-  glEnd();
+  EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y) {
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return;
   Ref<TPixmap> rgba = pixmap->format == FORMAT_RGBA32 ? pixmap : pixmap->Convert(FORMAT_RGBA32);
   if (!rgba) return;
-  const int32_t blend = current_blend;
+  FlushGLBatch();
+  const int32_t blend = AppliedGLBlend();
   DisableTexture();
   SetBlend(BLEND_SOLID);
   // Rows go downward from the top-left corner, where ResetGLContext's
@@ -247,7 +264,8 @@ void TGLVex2DDriver::DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y
 }
 
 Ref<TPixmap> TGLVex2DDriver::GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
-  const int32_t blend = current_blend;
+  FlushGLBatch();
+  const int32_t blend = AppliedGLBlend();
   SetBlend(BLEND_SOLID);
   Ref<TPixmap> pixmap = CreatePixmap(width, height, FORMAT_RGBA32, 4);
   if (pixmap && width > 0 && height > 0) {
@@ -267,7 +285,7 @@ void TGLVex2DDriver::SetSurface(int32_t width, int32_t height, int32_t area_x, i
                                 int32_t area_width, int32_t area_height) {
   surface_width = width;
   surface_height = height;
-  glViewport(area_x, height - area_y - area_height, area_width, area_height);
+  SetGLViewport(area_x, area_y, area_width, area_height);
 }
 
 Ref<TGLVex2DDriver> TGLVex2DDriver::Create() {
@@ -278,14 +296,17 @@ Ref<TGLVex2DDriver> TGLVex2DDriver::Create() {
 void TGLVex2DDriver::ResetGLContext(TGraphics& g) {
   int32_t width = 0, height = 0, depth = 0, hertz = 0, flags = 0;
   g.GetSettings(width, height, depth, hertz, flags);
-  current_blend = 0;
+  // Anything gathered belongs to the context it was gathered in; the GL
+  // graphics driver draws it before it changes context.
+  FlushGLBatch();
+  ForgetGLBlend();
   ResetTextureCache();
   glDisable(GL_TEXTURE_2D);
-  SetOrtho(width, height);
-  glLoadIdentity();
-  glViewport(0, 0, width, height);
   surface_width = width;
   surface_height = height;
+  SetGLViewport(0, 0, width, height);
+  SetOrtho(width, height);
+  glLoadIdentity();
 }
 
 Ref<TGLVex2DDriver> GLVex2DDriver() {
@@ -306,6 +327,8 @@ void InitGLVex2DDriver() {
   RegisterClassRecord(typeid(TGLImageFrame));
   RegisterClassRecord(typeid(TGLVex2DDriver));
   std::fill(std::begin(color), std::end(color), uint8_t{0});
+  SetGLBatchColor(color);
+  ReadGLBatchSwitch();
   if (Ref<TGLVex2DDriver> driver = GLVex2DDriver()) SetGraphicsDriver(driver, GRAPHICS_BACK_BUFFER);
 }
 

@@ -1,5 +1,7 @@
-// The OpenGL 2D driver: the drawing layer's driver on OpenGL 1.x immediate
-// mode, over the GL graphics driver's contexts. The drawing layer hands it
+// The OpenGL 2D driver: the drawing layer's driver on OpenGL 1.x, over the GL
+// graphics driver's contexts. Primitives are gathered into batches drawn from
+// client-side vertex arrays; TAZMIX_BATCH=0 in the environment draws each one
+// at once instead. The drawing layer hands it
 // resolved values (colours as 0-255 Ints, a 2x2 matrix, a translation,
 // rectangles in pixels); a small cache of GL state (blend mode, bound
 // texture, texturing) keeps repeated settings free.

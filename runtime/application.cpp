@@ -11,7 +11,7 @@
 
 #include "runtime/internal/crash_reporter.h"
 #include "runtime/exception.h"
-#include "runtime/utf8.h"
+#include "runtime/internal/utf8.h"
 
 namespace tazmix {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "runtime/exception.h"
-#include "runtime/utf8.h"
+#include "runtime/internal/utf8.h"
 
 namespace tazmix {
 

@@ -99,10 +99,10 @@ class WordGridScene : public Scene {
 
     // Status lines, two at the left, two right-aligned.
     SetImageFont(small_font_);
-    DrawText(u"Suche nach diesem Wort: BEISPIEL", 10, 552);
-    DrawText(u"Punkte für das Wort: 900", 10, 574);
-    DrawRightAligned(u"Wörter übrig: 12", 552);
-    DrawRightAligned(u"Punktestand: 1200", 574);
+    DrawText(status_[0], 10, 552);
+    DrawText(status_[1], 10, 574);
+    DrawRightAligned(status_[2], 552);
+    DrawRightAligned(status_[3], 574);
   }
 
   bool Check(const TPixmap& frame) const override {
@@ -162,6 +162,9 @@ class WordGridScene : public Scene {
   }
 
   std::vector<String> letters_;
+  // Made once: the texts are the same every frame, and DrawText gets a String.
+  const String status_[4] = {u"Suche nach diesem Wort: BEISPIEL", u"Punkte für das Wort: 900",
+                             u"Wörter übrig: 12", u"Punktestand: 1200"};
   Ref<TImage> tile_, clock_, hand_;
   Ref<TImageFont> big_font_, small_font_;
 };

@@ -3,8 +3,10 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "draw2d/image_flags.h"
+#include "glback/internal/gl_batch.h"
 #include "glback/internal/gl_new_texture.h"
 #include "glback/internal/gl_quad.h"
 #include "glback/internal/gl_texture_atlas.h"
@@ -56,6 +58,17 @@ Ref<TPixmap> TexturePixmap(const Ref<TPixmap>& source, int32_t tex_width, int32_
   return texture;
 }
 
+// Whether every pixel of the RGBA pixmap's top-left width x height has alpha 255.
+bool AllOpaque(const TPixmap& rgba, int32_t width, int32_t height) {
+  for (int32_t y = 0; y < height; ++y) {
+    const uint8_t* p = rgba.PixelPtr(0, y);
+    for (int32_t x = 0; x < width; ++x) {
+      if (p[x * 4 + 3] != 255) return false;
+    }
+  }
+  return true;
+}
+
 // The source with a one-pixel border repeating its outermost pixels, as it
 // goes into an atlas page: neighbours in the page lie on every side, so
 // filtered sampling at any edge must find the image's own colours.
@@ -92,6 +105,8 @@ Ref<TGLImageFrame> CreateInAtlas(const Ref<TPixmap>& source, int32_t flags) {
   frame->v0 = static_cast<float>(place.y + 1) * scale;
   frame->u1 = frame->u0 + static_cast<float>(source->width) * scale;
   frame->v1 = frame->v0 + static_cast<float>(source->height) * scale;
+  // The border repeats the edge, so it is opaque exactly when the image is.
+  frame->opaque = AllOpaque(*padded, padded->width, padded->height);
   return frame;
 }
 
@@ -100,6 +115,9 @@ Ref<TGLImageFrame> CreateInAtlas(const Ref<TPixmap>& source, int32_t flags) {
 TGLImageFrame::TGLImageFrame() : seq(GraphicsSeq()) {}
 
 TGLImageFrame::~TGLImageFrame() {
+  // Quads gathered from this frame are drawn before its texels can go or be
+  // given to another frame.
+  if (seq != 0 && seq == GraphicsSeq()) FlushGLBatch();
   if (seq != 0 && seq == GraphicsSeq() && in_atlas) {
     ReleaseAtlasSpace(name);
   } else if (seq != 0 && seq == GraphicsSeq()) {
@@ -112,8 +130,19 @@ TGLImageFrame::~TGLImageFrame() {
 
 void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx,
                          float sy, float sw, float sh) {
+  uint8_t facts = 0;
+  // Inside the image, filtering only reaches the image and its border.
+  const bool inside = sx >= 0 && sy >= 0 && sx + sw <= static_cast<float>(width) &&
+                      sy + sh <= static_cast<float>(height);
+  if (opaque && inside) facts |= kQuadOpaque;
+  // Mipmapped textures are left alone: switching their filters per glyph
+  // cost more than it saved.
+  if (inside && (flags & (IMAGE_FILTERED | IMAGE_MIPMAPPED)) == IMAGE_FILTERED && sw == x1 - x0 &&
+      sh == y1 - y0 && std::floor(sx) == sx && std::floor(sy) == sy) {
+    facts |= kQuadTexelExact;
+  }
   EmitTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
-                   u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale);
+                   u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale, facts);
 }
 
 Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, int32_t flags) {
@@ -121,7 +150,12 @@ Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, i
   // Without a current context GL answers nothing, not even the size probe.
   if (!glGetString(GL_VERSION)) return nullptr;
   if (AtlasTakes(pixmap->width, pixmap->height, flags)) {
-    if (Ref<TGLImageFrame> frame = CreateInAtlas(pixmap, flags)) return frame;
+    if (Ref<TGLImageFrame> frame = CreateInAtlas(pixmap, flags)) {
+      frame->flags = flags;
+      frame->width = pixmap->width;
+      frame->height = pixmap->height;
+      return frame;
+    }
   }
   int32_t tex_width = pixmap->width;
   int32_t tex_height = pixmap->height;
@@ -139,10 +173,20 @@ Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, i
   auto frame = New<TGLImageFrame>();
   frame->name = CreateTexture(tex_width, tex_height, flags);
   UploadTexture(texture, flags);
+  // Smaller mipmap levels mix in the unused part of the texture beyond the
+  // image's border, which is transparent.
+  const bool fills = image_width == tex_width && image_height == tex_height;
+  frame->opaque = (fills || !(flags & IMAGE_MIPMAPPED)) && AllOpaque(*texture, image_width, image_height);
   frame->uscale = 1.0f / static_cast<float>(tex_width);
   frame->vscale = 1.0f / static_cast<float>(tex_height);
   frame->u1 = static_cast<float>(image_width) * frame->uscale;
   frame->v1 = static_cast<float>(image_height) * frame->vscale;
+  frame->flags = flags;
+  // A shrunk image has fewer texels than pixels: nothing is known of its quads.
+  if (source == pixmap) {
+    frame->width = pixmap->width;
+    frame->height = pixmap->height;
+  }
   return frame;
 }
 

@@ -31,6 +31,10 @@ class TGLImageFrame : public TImageFrame {
   uint32_t name = 0;  // GL texture name
   int32_t seq = 0;    // GraphicsSeq at construction; 0 once the texture is released
   bool in_atlas = false;  // `name` is a shared page, not the frame's own texture
+  bool opaque = false;    // every texel a quad of the image can sample has alpha 255
+  int32_t flags = 0;      // the image flags it was made with
+  int32_t width = 0;      // the image's size, in texels as in pixels; 0 when it was shrunk
+  int32_t height = 0;
 
   TGLImageFrame();
   ~TGLImageFrame() override;

@@ -1,8 +1,7 @@
 // The GL 2D driver's vertex path: the 2x2 matrix it applies on the processor
 // (GL's model-view matrix stays the identity) and the one function through
-// which every textured quad reaches GL. Frames never talk to GL about
-// geometry themselves, so quads can later be gathered into batches here
-// without touching any caller.
+// which every textured quad reaches the batch (gl_batch.h). Frames never
+// talk to GL about geometry themselves.
 #pragma once
 
 #include <cstdint>
@@ -26,11 +25,20 @@ struct GL2DTransform {
 const GL2DTransform& CurrentGL2DTransform();
 void SetCurrentGL2DTransform(float ix, float iy, float jx, float jy);
 
+// Whether drawing coordinates are window pixels (the projection spans the
+// context's own size), set by the driver whenever it sets the projection.
+void SetGL2DPixelGrid(bool pixels);
+
 // One quad with the local corners (x0, y0) top-left and (x1, y1)
 // bottom-right, transformed and translated by (tx, ty), textured from
 // `texture` with (u0, v0) at the top-left corner and (u1, v1) at the
 // bottom-right one, in the current colour, alpha and blend mode.
+// `facts` (kQuad* of gl_batch.h) say what the frame knows of its texels:
+// kQuadTexelExact there means one texel per local unit from a texel corner,
+// which is one texel per pixel once the matrix is the identity, the corner
+// lies on a whole pixel and drawing coordinates are pixels; this function
+// checks those.
 void EmitTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, float tx, float ty,
-                      float u0, float v0, float u1, float v1);
+                      float u0, float v0, float u1, float v1, uint8_t facts = 0);
 
 }  // namespace tazmix

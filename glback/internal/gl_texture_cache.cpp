@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "glback/internal/gl_batch.h"
+
 namespace tazmix {
 
 namespace {
@@ -11,6 +13,7 @@ bool texturing_on = false;
 
 void BindTexture(uint32_t name) {
   if (name == bound_texture) return;
+  FlushGLBatch();
   glBindTexture(GL_TEXTURE_2D, name);
   bound_texture = name;
 }
@@ -18,17 +21,21 @@ void BindTexture(uint32_t name) {
 void EnableTexture(uint32_t name) {
   BindTexture(name);
   if (texturing_on) return;
+  FlushGLBatch();
   glEnable(GL_TEXTURE_2D);
   texturing_on = true;
 }
 
 void DisableTexture() {
   if (!texturing_on) return;
+  FlushGLBatch();
   glDisable(GL_TEXTURE_2D);
   texturing_on = false;
 }
 
 void ForgetTexture(uint32_t name) {
+  // Quads gathered from the texture must be drawn before it goes.
+  FlushGLBatch();
   if (name == bound_texture) bound_texture = 0;
 }
 

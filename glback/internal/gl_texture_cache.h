@@ -1,7 +1,9 @@
 // The 2D texture binding the GL 2D driver believes GL has: which texture is
 // bound and whether texturing is on. Every bind and every switch of 2D
 // texturing goes through here, so the cache stays true and drawing many quads
-// from one texture binds it once.
+// from one texture binds it once. A change draws the gathered vertices first
+// (gl_batch.h): they belong to the texture and texturing they were gathered
+// under.
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "stream/internal/native_path.h"
 
-#include "runtime/utf8.h"
+#include "runtime/internal/utf8.h"
 
 namespace tazmix {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "runtime/utf8.h"
+#include "runtime/internal/utf8.h"
 #include "system/event.h"
 #include "system/platform/sdl_gamepads.h"
 #include "system/platform/sdl_key_codes.h"

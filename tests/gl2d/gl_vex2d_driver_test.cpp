@@ -248,14 +248,16 @@ TEST_F(GLDriver, PointsLinesAndRectanglesLightTheirPixels) {
 
 // The number of corners of the polygons drawn, counted as lit pixels with
 // polygons drawn as their corner points only (the scale keeps the points
-// of small shapes apart).
+// of small shapes apart). The grab draws what the driver has gathered, so it
+// comes before the fill mode is back.
 template <class F>
 int32_t Corners(F draw) {
   Cls();
   glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
   draw();
+  const Ref<TPixmap> screen = Screen();
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  return InkIn(Screen(), 0, 0, kScreenW, kScreenH);
+  return InkIn(screen, 0, 0, kScreenW, kScreenH);
 }
 
 TEST_F(GLDriver, OvalsHaveAMultipleOfFourPointsAndAtLeastTwelve) {

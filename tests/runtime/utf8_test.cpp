@@ -3,7 +3,7 @@
 #include <string>
 
 #include "runtime/string.h"
-#include "runtime/utf8.h"
+#include "runtime/internal/utf8.h"
 
 using namespace tazmix;
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "bench/scenes/harness/allocation_counter.h"
 #include "draw2d/draw2d.h"
 #include "font/freetype_font.h"
 #include "glback/gl_vex2d_driver.h"
@@ -60,24 +61,6 @@ double Median(std::vector<double> values) {
   return n % 2 != 0 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) * 0.5;
 }
 
-bool WritePPM(const TPixmap& frame, const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
-  std::fprintf(file, "P6\n%d %d\n255\n", frame.width, frame.height);
-  std::vector<uint8_t> row(static_cast<size_t>(frame.width) * 3);
-  bool ok = true;
-  for (int32_t y = 0; y < frame.height && ok; ++y) {
-    for (int32_t x = 0; x < frame.width; ++x) {
-      const Rgb c = PixelAt(frame, x, y);
-      row[static_cast<size_t>(x) * 3] = static_cast<uint8_t>(c.r);
-      row[static_cast<size_t>(x) * 3 + 1] = static_cast<uint8_t>(c.g);
-      row[static_cast<size_t>(x) * 3 + 2] = static_cast<uint8_t>(c.b);
-    }
-    ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
-  }
-  return std::fclose(file) == 0 && ok;
-}
-
 // Filled by RunScene before RunApplication calls SceneMain.
 SceneOptions run_options;
 std::unique_ptr<Scene> (*make_scene)(const SceneOptions&) = nullptr;
@@ -116,19 +99,15 @@ int MeasureScene(Scene& scene, const SceneOptions& options) {
     DrawFrame(scene, frame);
     ShowFrame();
   }
-  std::vector<double> wall;
-  wall.reserve(static_cast<size_t>(options.frames));
-  const double cpu_start = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+  SceneTimer timer(options.frames);
+  timer.Start();
   for (int32_t i = 0; i < options.frames; ++i, ++frame) {
-    const double start = Seconds(CLOCK_MONOTONIC);
     DrawFrame(scene, frame);
     ShowFrame();
-    wall.push_back(Seconds(CLOCK_MONOTONIC) - start);
+    timer.Lap();
   }
-  const double cpu = Seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu_start;
-  std::printf("RESULT lib=tazmix scene=%s n=%d frames=%d wall_ms=%.3f cpu_ms=%.3f rss_mib=%.1f\n",
-              options.scene.c_str(), scene.Count(), options.frames, Median(wall) * 1e3,
-              cpu * 1e3 / options.frames, PeakRssMiB());
+  timer.Stop();
+  timer.PrintResult(options.scene, scene.Count());
   return 0;
 }
 
@@ -198,6 +177,9 @@ bool ParseSceneOptions(int argc, char** argv, SceneOptions& options, std::string
     error = "no scene named";
     return false;
   }
+  options.assets = Absolute(options.assets);
+  options.font = Absolute(options.font);
+  options.check = Absolute(options.check);
   return true;
 }
 
@@ -207,15 +189,58 @@ int RunScene(int argc, char** argv, std::unique_ptr<Scene> (*make)(const SceneOp
     std::fprintf(stderr, "%s\n%s", error.c_str(), kUsage);
     return 2;
   }
-  run_options.assets = Absolute(run_options.assets);
-  run_options.font = Absolute(run_options.font);
-  run_options.check = Absolute(run_options.check);
   if (!make(run_options)) {
     std::fprintf(stderr, "this program does not draw the scene %s\n%s", run_options.scene.c_str(), kUsage);
     return 2;
   }
   make_scene = make;
   return RunApplication(argc, argv, SceneMain);
+}
+
+SceneTimer::SceneTimer(int32_t frames) { wall_.reserve(static_cast<size_t>(frames > 0 ? frames : 0)); }
+
+void SceneTimer::Start() {
+  allocs_start_ = AllocationCount();
+  cpu_start_ = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+  lap_start_ = Seconds(CLOCK_MONOTONIC);
+}
+
+void SceneTimer::Lap() {
+  const double now = Seconds(CLOCK_MONOTONIC);
+  // Within the reserved room, so timing allocates nothing itself.
+  if (wall_.size() < wall_.capacity()) wall_.push_back(now - lap_start_);
+  lap_start_ = now;
+}
+
+void SceneTimer::Stop() {
+  cpu_end_ = Seconds(CLOCK_PROCESS_CPUTIME_ID);
+  allocs_end_ = AllocationCount();
+}
+
+void SceneTimer::PrintResult(const std::string& scene, int32_t n) const {
+  const double frames = wall_.empty() ? 1.0 : static_cast<double>(wall_.size());
+  std::printf("RESULT lib=tazmix scene=%s n=%d frames=%zu wall_ms=%.3f cpu_ms=%.3f rss_mib=%.1f allocs_per_frame=%.2f\n",
+              scene.c_str(), n, wall_.size(), Median(wall_) * 1e3, (cpu_end_ - cpu_start_) * 1e3 / frames,
+              PeakRssMiB(), static_cast<double>(allocs_end_ - allocs_start_) / frames);
+  std::fflush(stdout);
+}
+
+bool WritePPM(const TPixmap& frame, const std::string& path) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  std::fprintf(file, "P6\n%d %d\n255\n", frame.width, frame.height);
+  std::vector<uint8_t> row(static_cast<size_t>(frame.width) * 3);
+  bool ok = true;
+  for (int32_t y = 0; y < frame.height && ok; ++y) {
+    for (int32_t x = 0; x < frame.width; ++x) {
+      const Rgb c = PixelAt(frame, x, y);
+      row[static_cast<size_t>(x) * 3] = static_cast<uint8_t>(c.r);
+      row[static_cast<size_t>(x) * 3 + 1] = static_cast<uint8_t>(c.g);
+      row[static_cast<size_t>(x) * 3 + 2] = static_cast<uint8_t>(c.b);
+    }
+    ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
+  }
+  return std::fclose(file) == 0 && ok;
 }
 
 Rgb PixelAt(const TPixmap& frame, int32_t x, int32_t y) {

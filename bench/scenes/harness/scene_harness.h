@@ -8,11 +8,14 @@
 // software rasteriser's work counts in the frame it belongs to. The result
 // line reads
 //   RESULT lib=tazmix scene=<name> n=<N> frames=<F> wall_ms=<median> cpu_ms=<mean> rss_mib=<peak>
+//          allocs_per_frame=<mean>
+// where allocs_per_frame counts operator new calls of the measured frames.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "pixmap/pixmap.h"
 
@@ -55,6 +58,31 @@ class Scene {
 // cleared to RGB (24, 48, 80), lets `make` build the scene and then either
 // measures it or checks it. Returns the exit code (2 for a bad command line).
 int RunScene(int argc, char** argv, std::unique_ptr<Scene> (*make)(const SceneOptions& options));
+
+// Times the measured frames of a scene, however its frame loop is run.
+class SceneTimer {
+ public:
+  explicit SceneTimer(int32_t frames);
+  // The first measured frame begins.
+  void Start();
+  // A frame has ended (and the next one begins).
+  void Lap();
+  // After the last measured frame.
+  void Stop();
+  // The RESULT line on standard output.
+  void PrintResult(const std::string& scene, int32_t n) const;
+
+ private:
+  std::vector<double> wall_;
+  double lap_start_ = 0;
+  double cpu_start_ = 0;
+  double cpu_end_ = 0;
+  uint64_t allocs_start_ = 0;
+  uint64_t allocs_end_ = 0;
+};
+
+// A frame read back (top row first) as a binary PPM; false when it cannot be written.
+bool WritePPM(const TPixmap& frame, const std::string& path);
 
 // The scenes' random numbers: xorshift32, a seed of 0 becomes 1.
 class XorShift32 {

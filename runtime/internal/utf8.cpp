@@ -1,4 +1,4 @@
-#include "runtime/utf8.h"
+#include "runtime/internal/utf8.h"
 
 namespace tazmix {
 
