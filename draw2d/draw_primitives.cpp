@@ -53,11 +53,15 @@ Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
   TVex2DDriver& driver = CurrentDriver();
   if (width < 0 || height < 0) return nullptr;
   // Only the back buffer's pixels can be read: the rectangle is clipped to
-  // it, and one that has pixels but none of them on it gives Null.
-  const int64_t x0 = std::clamp<int64_t>(x, 0, GraphicsWidth());
-  const int64_t y0 = std::clamp<int64_t>(y, 0, GraphicsHeight());
-  const int64_t x1 = std::clamp<int64_t>(int64_t{x} + width, x0, GraphicsWidth());
-  const int64_t y1 = std::clamp<int64_t>(int64_t{y} + height, y0, GraphicsHeight());
+  // it (at the size the window has now), and one that has pixels but none of
+  // them on it gives Null.
+  const TVex2DGraphics& g = CurrentGraphics();
+  const int64_t w = g._surface_width > 0 ? g._surface_width : GraphicsWidth();
+  const int64_t h = g._surface_height > 0 ? g._surface_height : GraphicsHeight();
+  const int64_t x0 = std::clamp<int64_t>(x, 0, w);
+  const int64_t y0 = std::clamp<int64_t>(y, 0, h);
+  const int64_t x1 = std::clamp<int64_t>(int64_t{x} + width, x0, w);
+  const int64_t y1 = std::clamp<int64_t>(int64_t{y} + height, y0, h);
   if ((x1 == x0 && width > 0) || (y1 == y0 && height > 0)) return nullptr;
   return driver.GrabPixmap(static_cast<int32_t>(x0), static_cast<int32_t>(y0), static_cast<int32_t>(x1 - x0),
                            static_cast<int32_t>(y1 - y0));
