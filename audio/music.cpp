@@ -3,7 +3,7 @@
 #include "audio/audio_module.h"
 #include "audio/internal/audio_levels.h"
 #include "audio/internal/audio_platform.h"
-#include "audio/internal/url_subject.h"
+#include "stream/internal/url_subject.h"
 #include "runtime/error_report.h"
 #include "stream/stream_factory.h"
 

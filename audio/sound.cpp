@@ -5,7 +5,7 @@
 #include "audio/audio_module.h"
 #include "audio/internal/audio_file_check.h"
 #include "audio/internal/audio_platform.h"
-#include "audio/internal/url_subject.h"
+#include "stream/internal/url_subject.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "stream/load_save.h"
