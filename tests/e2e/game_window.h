@@ -1,6 +1,9 @@
 // The game's window as a player meets it on a virtual display: started, its
-// screens told apart on screenshots, clicked and keyed with xdotool.
+// screens told apart on screenshots, clicked and keyed with xdotool. Every
+// wait is bounded and gives up at once when the game has ended.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -17,33 +20,39 @@ class GameWindow {
  public:
   explicit GameWindow(const VirtualDisplay& display) : display_(display) {}
 
-  // Starts the program and waits up to `ms` for its window; false when none
-  // appeared (the program's standard error then says why).
-  bool Start(const std::string& program, const std::vector<std::string>& args,
-             const std::string& working_directory = "", int ms = 30000) {
+  // Starts the program and waits up to `ms` for its window.
+  ::testing::AssertionResult Start(const std::string& program, const std::vector<std::string>& args,
+                                   const std::string& working_directory = "", int ms = 30000) {
     game_ = std::make_unique<Program>(program, args, display_, working_directory);
-    window_ = FindWindow(display_, kGameTitle, ms);
-    if (window_.empty()) return false;
+    window_ = FindWindow(display_, kGameTitle, ms, game_.get());
+    if (window_.empty()) {
+      return ::testing::AssertionFailure() << "no window titled \"" << kGameTitle << "\"; the game "
+                                           << game_->Describe();
+    }
     geometry_ = WindowGeometry(display_, window_);
-    return true;
+    return ::testing::AssertionSuccess();
   }
 
   Program& Game() { return *game_; }
+  const Geometry& WindowArea() const { return geometry_; }
 
   // Waits up to `ms` until the screen satisfies `test`, looking every 100 ms.
-  bool WaitForScreen(const std::function<bool(const Screenshot&)>& test, int ms = 20000) {
-    for (int waited = 0; waited <= ms; waited += 100) {
+  ::testing::AssertionResult WaitForScreen(const std::string& what, const std::function<bool(const Screenshot&)>& test,
+                                           int ms = 20000) {
+    const Deadline deadline(ms);
+    for (;;) {
       Screenshot shot(display_);
-      if (shot.Valid() && test(shot)) return true;
+      if (shot.Valid() && test(shot)) return ::testing::AssertionSuccess();
+      if (deadline.Passed() || !game_->Running()) break;
       Sleep(100);
     }
-    return false;
+    return ::testing::AssertionFailure() << "waited in vain for " << what << "; the game " << game_->Describe();
   }
-  bool WaitForTitle(int ms = 20000) {
-    return WaitForScreen([&](const Screenshot& s) { return TitleShown(s); }, ms);
+  ::testing::AssertionResult WaitForTitle(int ms = 20000) {
+    return WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }, ms);
   }
-  bool WaitForRound(int ms = 20000) {
-    return WaitForScreen([&](const Screenshot& s) { return RoundShown(s); }, ms);
+  ::testing::AssertionResult WaitForRound(int ms = 20000) {
+    return WaitForScreen("a round", [&](const Screenshot& s) { return RoundShown(s); }, ms);
   }
 
   // Lit pixels of a rectangle given in window coordinates.
@@ -73,8 +82,6 @@ class GameWindow {
     XDoTool(display_, {"mousemove", std::to_string(geometry_.x + geometry_.width - 5),
                        std::to_string(geometry_.y + geometry_.height - 5), "key", name});
   }
-
-  const Geometry& WindowArea() const { return geometry_; }
 
  private:
   const VirtualDisplay& display_;

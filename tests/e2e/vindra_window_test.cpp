@@ -8,13 +8,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "tests/e2e/x_session.h"
+#include "tests/e2e/game_window.h"
 
 using namespace vindra::e2e;
 
 namespace {
-
-const std::string kTitle = "Vindra! - QMC #37 - Dravik - v1.05";
 
 // All waits of one test share this budget, well inside the test runner's
 // 120 s, so a test that cannot pass fails by itself and says what it awaited.
@@ -29,68 +27,24 @@ class WindowTest : public ::testing::Test {
 
   // Starts the game and waits for its window.
   void Start(const std::vector<std::string>& args, const std::string& folder = TAZMIX_BIN_DIR) {
-    game_ = std::make_unique<Program>(folder + "/vindra", args, display_);
-    window_ = FindWindow(display_, kTitle, Within(30000), game_.get());
-    ASSERT_FALSE(window_.empty()) << "no window titled \"" << kTitle << "\"; the game " << game_->Describe();
-    geometry_ = WindowGeometry(display_, window_);
+    ASSERT_TRUE(window_.Start(folder + "/vindra", args, "", Within(30000)));
   }
-
-  // Waits up to `ms` until the screen satisfies `test`, looking every 100 ms;
-  // gives up at once when the game has ended.
-  ::testing::AssertionResult WaitForScreen(const char* what, const std::function<bool(const Screenshot&)>& test,
-                                           int ms = 20000) {
-    const Deadline deadline(Within(ms));
-    for (;;) {
-      Screenshot shot(display_);
-      if (shot.Valid() && test(shot)) return ::testing::AssertionSuccess();
-      if (deadline.Passed() || !game_->Running()) break;
-      Sleep(100);
-    }
-    return ::testing::AssertionFailure() << "waited in vain for " << what << "; the game " << game_->Describe();
-  }
-
-  // Lit pixels of a rectangle given in window coordinates.
-  int Lit(const Screenshot& shot, int x, int y, int w, int h) const {
-    return shot.LitPixels(geometry_.x + x, geometry_.y + y, w, h);
-  }
-  bool TitleShown(const Screenshot& shot) const {
-    const int w = geometry_.width;
-    return Lit(shot, w / 2 - 98, 70, 196, 60) > 200 && Lit(shot, w / 2 - 112, 200, 225, 75) > 500 &&
-           Lit(shot, 10, 10, 80, 80) == 0;
-  }
-  bool RoundShown(const Screenshot& shot) const {
-    const int w = geometry_.width;
-    return Lit(shot, 10, 10, 80, 80) > 1000 && Lit(shot, w - 220, 20, 200, 200) > 5000;
-  }
-
-  // One xdotool run: the server takes the move before the click. (No
-  // --sync: it waits for a move that never comes when the pointer is there
-  // already.)
-  void Click(int x, int y) {
-    XDoTool(display_,
-            {"mousemove", std::to_string(geometry_.x + x), std::to_string(geometry_.y + y), "click", "1"});
-  }
-  // Keys go to the window under the pointer: there is no window manager.
-  void Key(const std::string& name) {
-    XDoTool(display_, {"mousemove", std::to_string(geometry_.x + geometry_.width - 5),
-                       std::to_string(geometry_.y + geometry_.height - 5), "key", name});
-  }
-
-  Exit WaitForExit() { return game_->WaitForExit(Within(15000)); }
+  ::testing::AssertionResult WaitForTitle() { return window_.WaitForTitle(Within(20000)); }
+  ::testing::AssertionResult WaitForRound() { return window_.WaitForRound(Within(20000)); }
+  Exit WaitForExit() { return window_.Game().WaitForExit(Within(15000)); }
+  Program& Game() { return window_.Game(); }
 
   Deadline budget_{kTestBudgetMs};
   VirtualDisplay display_;
-  std::unique_ptr<Program> game_;
-  std::string window_;
-  Geometry geometry_;
+  GameWindow window_{display_};
 };
 
 TEST_F(WindowTest, DefaultWindowAndEscapeOnTitleEnds) {
   Start({});
-  EXPECT_EQ(geometry_.width, 800);
-  EXPECT_EQ(geometry_.height, 600);
-  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
-  Key("Escape");
+  EXPECT_EQ(window_.WindowArea().width, 800);
+  EXPECT_EQ(window_.WindowArea().height, 600);
+  ASSERT_TRUE(WaitForTitle());
+  window_.Key("Escape");
   const Exit exit = WaitForExit();
   EXPECT_FALSE(exit.running) << "the game did not end within 15 s";
   EXPECT_TRUE(exit.exited);
@@ -99,10 +53,10 @@ TEST_F(WindowTest, DefaultWindowAndEscapeOnTitleEnds) {
 
 TEST_F(WindowTest, SizeAndRateFromCommandLineAndCloseRequestEnds) {
   Start({"1024", "768", "30"});
-  EXPECT_EQ(geometry_.width, 1024);
-  EXPECT_EQ(geometry_.height, 768);
-  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
-  kill(game_->Pid(), SIGTERM);
+  EXPECT_EQ(window_.WindowArea().width, 1024);
+  EXPECT_EQ(window_.WindowArea().height, 768);
+  ASSERT_TRUE(WaitForTitle());
+  kill(Game().Pid(), SIGTERM);
   const Exit exit = WaitForExit();
   EXPECT_FALSE(exit.running) << "the game did not end within 15 s";
   EXPECT_TRUE(exit.exited) << "signal " << exit.signal_number;
@@ -111,14 +65,14 @@ TEST_F(WindowTest, SizeAndRateFromCommandLineAndCloseRequestEnds) {
 
 TEST_F(WindowTest, FirstButtonStartsRoundAndEscapeComesBack) {
   Start({});
-  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
-  Click(400, 237);
-  ASSERT_TRUE(WaitForScreen("a round", [&](const Screenshot& s) { return RoundShown(s); }));
-  Key("Escape");
-  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
-  Key("Escape");
+  ASSERT_TRUE(WaitForTitle());
+  window_.Click(400, 237);
+  ASSERT_TRUE(WaitForRound());
+  window_.Key("Escape");
+  ASSERT_TRUE(WaitForTitle());
+  window_.Key("Escape");
   const Exit exit = WaitForExit();
-  EXPECT_TRUE(exit.exited) << game_->Describe();
+  EXPECT_TRUE(exit.exited) << Game().Describe();
   EXPECT_EQ(exit.code, 0);
 }
 
@@ -131,12 +85,12 @@ TEST_F(WindowTest, MissingWordFileEndsAtTheFirstRound) {
     }
   }
   Start({}, folder.Path());
-  ASSERT_TRUE(WaitForScreen("the title screen", [&](const Screenshot& s) { return TitleShown(s); }));
-  Click(400, 337);
+  ASSERT_TRUE(WaitForTitle());
+  window_.Click(400, 337);
   const Exit exit = WaitForExit();
-  EXPECT_TRUE(exit.exited) << game_->Describe();
+  EXPECT_TRUE(exit.exited) << Game().Describe();
   EXPECT_EQ(exit.code, 255);
-  EXPECT_EQ(game_->Stderr(), "Can't load Language.txt! - EXIT");
+  EXPECT_EQ(Game().Stderr(), "Can't load Language.txt! - EXIT");
 }
 
 TEST_F(WindowTest, WindowOfNoSizeEndsWithMessage) {
