@@ -16,6 +16,7 @@
 #include "game/active_screen.h"
 #include "game/game_app.h"
 #include "game/game_clock.h"
+#include "game/game_word.h"
 #include "game/round_screen.h"
 #include "game/title_screen.h"
 #include "game/word_list.h"
@@ -72,19 +73,10 @@ int Roll(int sides) { return std::uniform_int_distribution<int>(0, sides - 1)(pl
 
 // The middle of a cell of the current word that is (or is not) part of it.
 bool PickCell(bool on_word, int32_t& px, int32_t& py) {
-  const Array3<uint8_t>& grid = CurrentWord->FieldArray;
-  const int32_t g = grid.Dimension(0);
-  std::vector<std::pair<int32_t, int32_t>> cells;
-  for (int32_t x = 0; x < g; ++x) {
-    for (int32_t y = 0; y < g; ++y) {
-      if ((grid(x, y, 1) != 0) == on_word) cells.emplace_back(x, y);
-    }
-  }
+  const auto cells = WordCells(*CurrentWord, on_word);
   if (cells.empty()) return false;
   const auto [x, y] = cells[static_cast<size_t>(Roll(static_cast<int>(cells.size())))];
-  const int32_t size = CellSize(ScreenHeight, g);
-  px = 10 + x * size + size / 2;
-  py = 10 + y * size + size / 2;
+  GridCellCentre(x, y, CellSize(ScreenHeight, CurrentWord->FieldArray.Dimension(0)), px, py);
   return true;
 }
 

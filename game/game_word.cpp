@@ -148,4 +148,15 @@ void TGameWord::CreateFieldArray(int32_t margin) {
   }
 }
 
+std::vector<std::pair<int32_t, int32_t>> WordCells(const TGameWord& word, bool part_of_word) {
+  std::vector<std::pair<int32_t, int32_t>> cells;
+  const int32_t g = word.FieldArray.Dimension(0);
+  for (int32_t x = 0; x < g; ++x) {
+    for (int32_t y = 0; y < g; ++y) {
+      if ((word.FieldArray(x, y, 1) != 0) == part_of_word) cells.emplace_back(x, y);
+    }
+  }
+  return cells;
+}
+
 }  // namespace vindra

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "runtime/array3.h"
 #include "runtime/object.h"
@@ -43,6 +45,10 @@ class TGameWord : public tazmix::Object {
   // cell belongs to the hidden word.
   tazmix::Array3<uint8_t> FieldArray;
 };
+
+// The cells (column, row) of the word's grid that hold a character of the
+// hidden word, or those that do not; column by column.
+std::vector<std::pair<int32_t, int32_t>> WordCells(const TGameWord& word, bool part_of_word);
 
 // The classes present in `text`, as a sum of the CHAR_ bits.
 uint8_t CharClassMask(const tazmix::String& text);

@@ -44,6 +44,11 @@ void GridCellAt(int32_t mx, int32_t my, int32_t size, int32_t& column, int32_t& 
   if (my < 10) --row;
 }
 
+void GridCellCentre(int32_t column, int32_t row, int32_t size, int32_t& px, int32_t& py) {
+  px = 10 + column * size + size / 2;
+  py = 10 + row * size + size / 2;
+}
+
 namespace {
 
 // One-letter texts for the grid's code units (ISO 8859-1), each made once,

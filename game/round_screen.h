@@ -36,6 +36,10 @@ int32_t CellSize(int32_t height, int32_t cells);
 // are -1 when `size` is 0.
 void GridCellAt(int32_t mx, int32_t my, int32_t size, int32_t& column, int32_t& row);
 
+// The pixel in the middle of cell (column, row) for cells of side `size`:
+// where a player clicks it.
+void GridCellCentre(int32_t column, int32_t row, int32_t size, int32_t& px, int32_t& py);
+
 // Loads the words, resets the round state, drops input made before the
 // round, and runs frames until the words run out or the time is over (then
 // the end screen), or Escape is hit.

@@ -25,6 +25,7 @@
 #include "game/active_screen.h"
 #include "game/game_app.h"
 #include "game/game_clock.h"
+#include "game/game_word.h"
 #include "game/round_screen.h"
 #include "game/title_screen.h"
 #include "game/word_list.h"
@@ -83,18 +84,12 @@ void Report() {
 // A click on the middle of a cell of the current word's grid that is (or
 // is not) part of the word.
 void ClickCell(bool on_word) {
-  const Array3<uint8_t>& grid = CurrentWord->FieldArray;
-  const int32_t g = grid.Dimension(0);
-  std::vector<std::pair<int32_t, int32_t>> cells;
-  for (int32_t x = 0; x < g; ++x) {
-    for (int32_t y = 0; y < g; ++y) {
-      if ((grid(x, y, 1) != 0) == on_word) cells.emplace_back(x, y);
-    }
-  }
+  const auto cells = WordCells(*CurrentWord, on_word);
   if (cells.empty()) return;
   const auto [x, y] = cells[std::uniform_int_distribution<size_t>(0, cells.size() - 1)(bot.dice)];
-  const int32_t size = CellSize(ScreenHeight, g);
-  InjectMouseClick(1, 10 + x * size + size / 2, 10 + y * size + size / 2);
+  int32_t px = 0, py = 0;
+  GridCellCentre(x, y, CellSize(ScreenHeight, CurrentWord->FieldArray.Dimension(0)), px, py);
+  InjectMouseClick(1, px, py);
 }
 
 void OnTitle() {

@@ -15,6 +15,7 @@
 #include "game/active_screen.h"
 #include "game/game_app.h"
 #include "game/game_clock.h"
+#include "game/game_word.h"
 #include "game/round_screen.h"
 #include "game/word_list.h"
 #include "graphics/graphics.h"
@@ -86,20 +87,13 @@ struct Cell {
 
 // A cell of the word (the first one) or a cell that is not part of it.
 inline Cell WordCell(const Ref<TGameWord>& word, bool part_of_word = true) {
-  const int32_t g = word->FieldArray.Dimension(0);
-  for (int32_t x = 0; x < g; ++x) {
-    for (int32_t y = 0; y < g; ++y) {
-      if ((word->FieldArray(x, y, 1) != 0) == part_of_word) return {x, y};
-    }
-  }
-  return {};
+  const auto cells = WordCells(*word, part_of_word);
+  return cells.empty() ? Cell{} : Cell{cells[0].first, cells[0].second};
 }
 
 // The pixel at the middle of a cell of the current word's grid.
 inline void CellCentre(Cell cell, int32_t& px, int32_t& py) {
-  const int32_t size = CellSize(ScreenHeight, CurrentWord->FieldArray.Dimension(0));
-  px = 10 + cell.x * size + size / 2;
-  py = 10 + cell.y * size + size / 2;
+  GridCellCentre(cell.x, cell.y, CellSize(ScreenHeight, CurrentWord->FieldArray.Dimension(0)), px, py);
 }
 
 inline void ClickCell(int32_t button, Cell cell) {
