@@ -19,5 +19,5 @@ fi
 scripts/build.sh vindra vindra_demo
 shots="$PWD/build/screenshots"
 echo "No display found: playing a demo round in a virtual display."
-xvfb-run -a -s "-screen 0 1024x768x24" build/bin/vindra-demo --rounds 1 --out "$shots"
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" build/bin/vindra-demo --rounds 1 --out "$shots"
 echo "The demo's screenshots (title, round, end screen) are in $shots"

@@ -15,7 +15,7 @@ if [ -z "${TAZMIX_TIMING_INSIDE:-}" ]; then
   scripts/build.sh >/dev/null
   export TAZMIX_TIMING_INSIDE=1
   if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
   fi
 fi
 

@@ -36,7 +36,7 @@ done
 
 # Each run gets a server of its own, with a 24-bit screen as large as the window.
 under_x() {
-  xvfb-run -a -s "-screen 0 800x600x24" "$@"
+  xvfb-run -a -s "-screen 0 800x600x24 -noreset" "$@"
 }
 
 status=0
