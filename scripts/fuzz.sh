@@ -29,6 +29,8 @@ if ! grep -qx "$target" <<<"$targets"; then
   exit 2
 fi
 
+# clang with its fuzzer and sanitizer runtimes.
+scripts/install-deps.sh clang libclang-rt-14-dev
 dir=build-fuzz
 cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DTAZMIX_FUZZ=ON >/dev/null
