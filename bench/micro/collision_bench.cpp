@@ -12,40 +12,11 @@
 #include "draw2d/image.h"
 #include "draw2d/vex2d_graphics.h"
 #include "pixmap/pixmap.h"
+#include "tests/collision/collision_model.h"
 
 using namespace tazmix;
 
 namespace {
-
-class QuietContext : public TGraphics {
- public:
-  void GetSettings(int32_t& w, int32_t& h, int32_t& d, int32_t& hz, int32_t& f) override {
-    w = 800;
-    h = 600;
-    d = hz = f = 0;
-  }
-  void Close() override {}
-};
-
-// Takes the drawing state and draws nothing: collisions never draw.
-class QuietDriver : public TVex2DDriver {
- public:
-  void SetBlend(int32_t) override {}
-  void SetAlpha(float) override {}
-  void SetColor(int32_t, int32_t, int32_t) override {}
-  void SetClsColor(int32_t, int32_t, int32_t) override {}
-  void SetViewport(int32_t, int32_t, int32_t, int32_t) override {}
-  void SetTransform(float, float, float, float) override {}
-  void SetLineWidth(float) override {}
-  void SetResolution(float, float) override {}
-};
-
-Ref<TVex2DGraphics> MakeCurrentContext() {
-  Ref<TVex2DGraphics> g = TVex2DGraphics::Create(New<QuietContext>(), New<QuietDriver>());
-  g->_setup = 1;
-  g->MakeCurrent();
-  return g;
-}
 
 // A size x size image whose mask is a disc touching the edges, or with
 // `half` the left (-1) or right (+1) half of the image only.
@@ -67,7 +38,7 @@ Ref<TImage> DiscImage(int32_t size, int32_t half = 0) {
 }
 
 void BM_CollideImageAtCrowdedLayer(benchmark::State& state) {
-  Ref<TVex2DGraphics> g = MakeCurrentContext();
+  Ref<TVex2DGraphics> g = collision_test::MakeCollisionGraphics(New<collision_test::MatrixDriver>());
   ClearCollisionLayers(0);
   Ref<TImage> image = DiscImage(32);
   std::mt19937 rng(1);
@@ -92,7 +63,7 @@ BENCHMARK(BM_CollideImageAtCrowdedLayer);
 // discs that share solid pixels (the scan stops early), and halves that do
 // not (every shared row is scanned).
 void BM_ImagesOverlapTurned(benchmark::State& state) {
-  Ref<TVex2DGraphics> g = MakeCurrentContext();
+  Ref<TVex2DGraphics> g = collision_test::MakeCollisionGraphics(New<collision_test::MatrixDriver>());
   const bool halves = state.range(0) != 0;
   Ref<TImage> a = DiscImage(64, halves ? -1 : 0);
   Ref<TImage> b = DiscImage(64, halves ? 1 : 0);

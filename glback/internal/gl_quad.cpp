@@ -37,22 +37,16 @@ void EmitTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, 
   EnableTexture(texture);
   if ((facts & kQuadTexelExact) && !LandsOnPixels(t.X(x0, y0, tx), t.Y(x0, y0, ty))) facts &= ~kQuadTexelExact;
   GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Quads, 4, facts);
-  v[0].x = t.X(x0, y0, tx);
-  v[0].y = t.Y(x0, y0, ty);
-  v[0].u = u0;
-  v[0].v = v0;
-  v[1].x = t.X(x1, y0, tx);
-  v[1].y = t.Y(x1, y0, ty);
-  v[1].u = u1;
-  v[1].v = v0;
-  v[2].x = t.X(x1, y1, tx);
-  v[2].y = t.Y(x1, y1, ty);
-  v[2].u = u1;
-  v[2].v = v1;
-  v[3].x = t.X(x0, y1, tx);
-  v[3].y = t.Y(x0, y1, ty);
-  v[3].u = u0;
-  v[3].v = v1;
+  const auto corner = [&](GLBatchVertex& out, float x, float y, float u, float tv) {
+    out.x = t.X(x, y, tx);
+    out.y = t.Y(x, y, ty);
+    out.u = u;
+    out.v = tv;
+  };
+  corner(v[0], x0, y0, u0, v0);
+  corner(v[1], x1, y0, u1, v0);
+  corner(v[2], x1, y1, u1, v1);
+  corner(v[3], x0, y1, u0, v1);
   EndGLPrimitive();
 }
 
