@@ -15,6 +15,7 @@
 #include "graphics/graphics.h"
 #include "pixmap/png_loader.h"
 #include "runtime/application.h"
+#include "system/keys.h"
 #include "system/polled_input.h"
 
 using namespace tazmix;
@@ -25,7 +26,6 @@ constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 480;
 constexpr float kClockX = 320;  // the face's centre
 constexpr float kClockY = 240;
-constexpr int32_t kEscape = 27;
 
 struct Pictures {
   Ref<TImage> clock;  // 200 x 200, a round face on transparent corners
@@ -104,7 +104,7 @@ int CollisionMain() {
   }
   if (check) return Check(p);
 
-  while (!KeyHit(kEscape) && !AppTerminate()) {
+  while (!KeyHit(KEY_ESCAPE) && !AppTerminate()) {
     DrawFrame(p, static_cast<float>(MouseX()), static_cast<float>(MouseY()));
     Flip(-1);
   }

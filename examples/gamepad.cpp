@@ -15,6 +15,7 @@
 #include "system/event.h"
 #include "system/gamepad.h"
 #include "system/hook.h"
+#include "system/keys.h"
 #include "system/polled_input.h"
 
 using namespace tazmix;
@@ -24,7 +25,6 @@ namespace {
 constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 480;
 constexpr float kSpeed = 240;  // pixels per second at full tilt
-constexpr int32_t kEscape = 27;
 constexpr int32_t kShown = 4;  // pads drawn
 
 // Pad events travel the event hook like keys and clicks do.
@@ -58,7 +58,7 @@ int GamepadMain() {
   const int32_t face[] = {PAD_BUTTON_A, PAD_BUTTON_B, PAD_BUTTON_X, PAD_BUTTON_Y};
   const char* face_names[] = {"A", "B", "X", "Y"};
 
-  for (int32_t frame = 0; frame != frames && !KeyHit(kEscape) && !AppTerminate(); ++frame) {
+  for (int32_t frame = 0; frame != frames && !KeyHit(KEY_ESCAPE) && !AppTerminate(); ++frame) {
     const float step = kSpeed * static_cast<float>(FrameTime());
     Cls();
     SetColor(255, 255, 255);

@@ -14,6 +14,7 @@
 #include "graphics/graphics.h"
 #include "pixmap/png_loader.h"
 #include "runtime/application.h"
+#include "system/keys.h"
 #include "system/polled_input.h"
 
 using namespace tazmix;
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 240;
-constexpr int32_t kEscape = 27;
 
 // A path from the command line: RunApplication has moved to the program's
 // folder, so relative paths are taken from where the program was started.
@@ -98,7 +98,7 @@ int ShowcaseMain() {
     return 0;
   }
 
-  while (!KeyHit(kEscape) && !AppTerminate()) {
+  while (!KeyHit(KEY_ESCAPE) && !AppTerminate()) {
     DrawScene(tile, font);
     Flip(-1);  // paced at the 60 frames per second OpenGraphics was given
   }

@@ -27,6 +27,7 @@
 #include "graphics/graphics.h"
 #include "runtime/application.h"
 #include "stream/bank.h"
+#include "system/keys.h"
 #include "system/polled_input.h"
 
 using namespace tazmix;
@@ -36,7 +37,6 @@ namespace {
 constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 240;
 constexpr int32_t kRate = 44100;
-constexpr int32_t kEscape = 27, kSpace = 32, kKeyM = 77, kKeyP = 80;
 
 // `seconds` of sound made by `wave` (-1..1), as a WAV file in a bank.
 template <class Wave>
@@ -100,13 +100,13 @@ int SoundMain() {
   for (int step = 0; step < 12; ++step) tones.push_back(MakeTone(330 * std::pow(2.0, step / 12.0)));
 
   bool music_on = false, paused = false;
-  while (!KeyHit(kEscape) && !AppTerminate()) {
-    if (KeyHit(kSpace)) {
+  while (!KeyHit(KEY_ESCAPE) && !AppTerminate()) {
+    if (KeyHit(KEY_SPACE)) {
       const int step = std::clamp(11 - MouseY() * 12 / kHeight, 0, 11);
       Ref<TChannel> channel = PlaySound(tones[static_cast<size_t>(step)]);
       SetChannelPan(channel, MouseX() * 2.0f / kWidth - 1);
     }
-    if (KeyHit(kKeyM)) {
+    if (KeyHit(KEY_M)) {
       music_on = !music_on;
       paused = false;
       if (music_on) {
@@ -115,7 +115,7 @@ int SoundMain() {
         StopMusic(1000);
       }
     }
-    if (KeyHit(kKeyP) && music_on) {
+    if (KeyHit(KEY_P) && music_on) {
       paused = !paused;
       paused ? PauseMusic() : ResumeMusic();
     }

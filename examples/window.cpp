@@ -17,6 +17,7 @@
 #include "glback/gl_vex2d_driver.h"
 #include "graphics/graphics.h"
 #include "runtime/application.h"
+#include "system/keys.h"
 #include "system/polled_input.h"
 
 using namespace tazmix;
@@ -26,9 +27,6 @@ namespace {
 constexpr float kSceneWidth = 320;
 constexpr float kSceneHeight = 180;
 constexpr float kSpeed = 80;  // virtual units per second
-constexpr int32_t kEscape = 27;
-constexpr int32_t kKeyL = 76;
-constexpr int32_t kKeyF11 = 122;
 
 int WindowMain() {
   int32_t frames = -1;  // run until Escape
@@ -45,9 +43,9 @@ int WindowMain() {
 
   float x = 0;
   float direction = 1;
-  for (int32_t frame = 0; frame != frames && !KeyHit(kEscape) && !AppTerminate(); ++frame) {
-    if (KeyHit(kKeyF11)) ToggleFullScreen();
-    if (KeyHit(kKeyL)) {
+  for (int32_t frame = 0; frame != frames && !KeyHit(KEY_ESCAPE) && !AppTerminate(); ++frame) {
+    if (KeyHit(KEY_F11)) ToggleFullScreen();
+    if (KeyHit(KEY_L)) {
       SetVirtualResolutionFit(VirtualResolutionFit() == VIRTUAL_LETTERBOX ? VIRTUAL_STRETCH : VIRTUAL_LETTERBOX);
     }
 
