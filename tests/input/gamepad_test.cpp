@@ -15,20 +15,10 @@
 #include "system/gamepad.h"
 #include "system/hook.h"
 #include "system/system_driver.h"
+#include "tests/support/await_system.h"
 
 namespace tazmix {
 namespace {
-
-// Polls until `done` holds; fails after two seconds naming what was awaited.
-::testing::AssertionResult Await(const std::function<bool()>& done, const char* what) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "gave up waiting for " << what;
-    PollSystem();
-    SDL_Delay(1);
-  }
-  return ::testing::AssertionSuccess();
-}
 
 // A virtual controller with every standard button and axis.
 class VirtualPad {
@@ -94,19 +84,19 @@ TEST_F(Gamepads, AConnectedPadIsReadLikeTheKeyboard) {
   EXPECT_EQ(CountPads(), 0);
   VirtualPad pad("Test Pad");
   ASSERT_TRUE(pad.Ok()) << SDL_GetError();
-  ASSERT_TRUE(Await([] { return PadConnected(0) == 1; }, "the pad to connect"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadConnected(0) == 1; }, "the pad to connect"));
   EXPECT_EQ(CountPads(), 1);
   EXPECT_EQ(PadName(0), String("Test Pad"));
 
   // Held, then hit once however long it is held; two presses between
   // queries count two.
   pad.Button(SDL_CONTROLLER_BUTTON_A, true);
-  ASSERT_TRUE(Await([] { return PadDown(0, PAD_BUTTON_A) == 1; }, "A down"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadDown(0, PAD_BUTTON_A) == 1; }, "A down"));
   EXPECT_EQ(PadDown(0, PAD_BUTTON_B), 0);
   EXPECT_EQ(PadHit(0, PAD_BUTTON_A), 1);
   EXPECT_EQ(PadHit(0, PAD_BUTTON_A), 0);
   pad.Button(SDL_CONTROLLER_BUTTON_A, false);
-  ASSERT_TRUE(Await([] { return PadDown(0, PAD_BUTTON_A) == 0; }, "A up"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadDown(0, PAD_BUTTON_A) == 0; }, "A up"));
   for (int i = 0; i < 2; ++i) {
     pad.Button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
     PollSystem();
@@ -139,9 +129,9 @@ TEST_F(Gamepads, AConnectedPadIsReadLikeTheKeyboard) {
 
   // Unplugged with a button held: nothing stays pressed.
   pad.Button(SDL_CONTROLLER_BUTTON_X, true);
-  ASSERT_TRUE(Await([] { return PadDown(0, PAD_BUTTON_X) == 1; }, "X down"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadDown(0, PAD_BUTTON_X) == 1; }, "X down"));
   pad.Unplug();
-  ASSERT_TRUE(Await([] { return PadConnected(0) == 0; }, "the pad to disconnect"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadConnected(0) == 0; }, "the pad to disconnect"));
   EXPECT_EQ(PadDown(0, PAD_BUTTON_X), 0);
   EXPECT_EQ(PadAxis(0, PAD_AXIS_LEFT_X), 0.0f);
   EXPECT_EQ(PadName(0), String());
@@ -152,19 +142,19 @@ TEST_F(Gamepads, EventsCarryThePadIndexThroughTheHooks) {
   auto first = std::make_unique<VirtualPad>("One");
   VirtualPad second("Two");
   ASSERT_TRUE(first->Ok() && second.Ok()) << SDL_GetError();
-  ASSERT_TRUE(Await([] { return CountPads() == 2; }, "two pads"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return CountPads() == 2; }, "two pads"));
   second.Button(SDL_CONTROLLER_BUTTON_B, true);
-  ASSERT_TRUE(Await([] { return PadDown(1, PAD_BUTTON_B) == 1; }, "B down on pad 1"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadDown(1, PAD_BUTTON_B) == 1; }, "B down on pad 1"));
   second.Axis(SDL_CONTROLLER_AXIS_LEFTY, -20000);
-  ASSERT_TRUE(Await([] { return PadAxis(1, PAD_AXIS_LEFT_Y) < 0; }, "pad 1's stick up"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadAxis(1, PAD_AXIS_LEFT_Y) < 0; }, "pad 1's stick up"));
   EXPECT_EQ(PadDown(0, PAD_BUTTON_B), 0);
   EXPECT_EQ(PadAxis(0, PAD_AXIS_LEFT_Y), 0.0f);
 
   // Pad 0 goes; a new pad takes the lowest free index, pad 1 keeps its own.
   first->Unplug();
-  ASSERT_TRUE(Await([] { return PadConnected(0) == 0; }, "pad 0 to go"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadConnected(0) == 0; }, "pad 0 to go"));
   VirtualPad third("Three");
-  ASSERT_TRUE(Await([] { return PadConnected(0) == 1; }, "the third pad at index 0"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadConnected(0) == 1; }, "the third pad at index 0"));
   EXPECT_EQ(PadName(0), String("Three"));
   EXPECT_EQ(PadDown(1, PAD_BUTTON_B), 1);
 
@@ -178,10 +168,10 @@ TEST_F(Gamepads, EventsCarryThePadIndexThroughTheHooks) {
 TEST_F(Gamepads, IndicesButtonsAndAxesOutOfRangeAnswerNothing) {
   VirtualPad pad("Test Pad");
   ASSERT_TRUE(pad.Ok()) << SDL_GetError();
-  ASSERT_TRUE(Await([] { return PadConnected(0) == 1; }, "the pad to connect"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadConnected(0) == 1; }, "the pad to connect"));
   pad.Button(SDL_CONTROLLER_BUTTON_A, true);
   pad.Axis(SDL_CONTROLLER_AXIS_LEFTX, 32767);
-  ASSERT_TRUE(Await([] { return PadDown(0, PAD_BUTTON_A) == 1; }, "A down"));
+  ASSERT_TRUE(testing::AwaitSystem([] { return PadDown(0, PAD_BUTTON_A) == 1; }, "A down"));
 
   // Other emitters' events with bad numbers are ignored too.
   for (const int32_t bad : {-1, MAX_PADS, PAD_BUTTON_COUNT, INT32_MIN, INT32_MAX}) {

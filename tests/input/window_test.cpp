@@ -19,24 +19,13 @@
 #include "system/hook.h"
 #include "system/input_injection.h"
 #include "system/system_driver.h"
+#include "tests/support/await_system.h"
 #include "tests/e2e/x_session.h"
 
 namespace tazmix {
 namespace {
 
 constexpr const char* kTitle = "tazmix window test";
-
-// Polls the system until `done` holds; fails after ten seconds (a window
-// manager's or X server's answer) naming what was awaited.
-::testing::AssertionResult Await(const std::function<bool()>& done, const std::string& what) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > deadline) return ::testing::AssertionFailure() << "gave up waiting for " << what;
-    PollSystem();
-    SDL_Delay(5);
-  }
-  return ::testing::AssertionSuccess();
-}
 
 // Every WindowSize event, as "width x height".
 std::vector<std::string> sizes_heard;
@@ -94,7 +83,7 @@ class XWindow : public ::testing::Test {
     return AwaitSize(width, height);
   }
   static ::testing::AssertionResult AwaitSize(int32_t width, int32_t height) {
-    return Await([=] { return GraphicsWindowWidth() == width && GraphicsWindowHeight() == height; },
+    return testing::AwaitSystem([=] { return GraphicsWindowWidth() == width && GraphicsWindowHeight() == height; },
                  "the window to be " + std::to_string(width) + "x" + std::to_string(height));
   }
 
