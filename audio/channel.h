@@ -16,8 +16,8 @@
 
 #include <cstdint>
 
-#include "audio/sound.h"
-#include "runtime/object.h"
+#include "sound.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "stream/bank.h"
+#include "../stream/bank.h"
 
 namespace tazmix {
 

@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw2d/collision_layers.h"
-#include "draw2d/image.h"
-#include "runtime/object.h"
+#include "collision_layers.h"
+#include "image.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

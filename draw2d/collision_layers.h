@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw2d/collision_quad.h"
-#include "draw2d/image.h"
-#include "runtime/object.h"
+#include "collision_quad.h"
+#include "image.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
+#include "../pixmap/pixmap.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

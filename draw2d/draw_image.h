@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "draw2d/image.h"
+#include "image.h"
 
 namespace tazmix {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "pixmap/pixmap.h"
+#include "../pixmap/pixmap.h"
 
 namespace tazmix {
 

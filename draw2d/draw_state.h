@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "draw2d/image_font.h"
-#include "runtime/object.h"
+#include "image_font.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

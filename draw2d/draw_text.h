@@ -3,9 +3,9 @@
 
 #include <cstdint>
 
-#include "draw2d/image_font.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "image_font.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

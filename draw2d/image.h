@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw2d/image_flags.h"
-#include "draw2d/image_frame.h"
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
+#include "image_flags.h"
+#include "image_frame.h"
+#include "../pixmap/pixmap.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
-#include "draw2d/image.h"
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "image.h"
+#include "../pixmap/pixmap.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw2d/image_glyph.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "image_glyph.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -3,7 +3,7 @@
 // TVex2DDriver::CreateFrameFromPixmap and derive their own frame class.
 #pragma once
 
-#include "runtime/object.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "draw2d/image.h"
-#include "runtime/object.h"
+#include "image.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -14,10 +14,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw2d/image_frame.h"
-#include "graphics/graphics_driver.h"
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
+#include "image_frame.h"
+#include "../graphics/graphics_driver.h"
+#include "../pixmap/pixmap.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "draw2d/image_font.h"
-#include "draw2d/vex2d_driver.h"
-#include "graphics/graphics_driver.h"
-#include "runtime/object.h"
+#include "image_font.h"
+#include "vex2d_driver.h"
+#include "../graphics/graphics_driver.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "font/font.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "font.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

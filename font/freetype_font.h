@@ -13,11 +13,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "font/font.h"
-#include "font/font_loader.h"
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "font.h"
+#include "font_loader.h"
+#include "../pixmap/pixmap.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 struct FT_FaceRec_;
 

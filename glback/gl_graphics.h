@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/graphics.h"
+#include "../graphics/graphics.h"
 
 namespace tazmix {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "pixmap/pixmap.h"
+#include "../pixmap/pixmap.h"
 
 namespace tazmix {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "pixmap/pixmap.h"
+#include "../pixmap/pixmap.h"
 
 namespace tazmix {
 

@@ -13,11 +13,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "draw2d/vex2d_driver.h"
-#include "graphics/graphics_driver.h"
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "../draw2d/vex2d_driver.h"
+#include "../graphics/graphics_driver.h"
+#include "../pixmap/pixmap.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/graphics_driver.h"
-#include "graphics/graphics_flags.h"
-#include "graphics/graphics_mode.h"
+#include "graphics_driver.h"
+#include "graphics_flags.h"
+#include "graphics_mode.h"
 
 namespace tazmix {
 

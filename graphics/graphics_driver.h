@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/graphics_mode.h"
-#include "runtime/object.h"
+#include "graphics_mode.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

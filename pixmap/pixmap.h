@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "pixmap/pixel_format.h"
-#include "runtime/exception.h"
-#include "runtime/object.h"
+#include "pixel_format.h"
+#include "../runtime/exception.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

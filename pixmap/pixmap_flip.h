@@ -1,7 +1,7 @@
 // Mirroring pixmaps.
 #pragma once
 
-#include "pixmap/pixmap.h"
+#include "pixmap.h"
 
 namespace tazmix {
 

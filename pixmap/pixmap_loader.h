@@ -5,10 +5,10 @@
 // chain for good.
 #pragma once
 
-#include "pixmap/pixmap.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
-#include "stream/stream.h"
+#include "pixmap.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
+#include "../stream/stream.h"
 
 namespace tazmix {
 

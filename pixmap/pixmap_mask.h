@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "pixmap/pixmap.h"
+#include "pixmap.h"
 
 namespace tazmix {
 

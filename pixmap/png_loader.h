@@ -8,10 +8,10 @@
 
 #include <cstdint>
 
-#include "pixmap/pixmap.h"
-#include "pixmap/pixmap_loader.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "pixmap.h"
+#include "pixmap_loader.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -29,7 +29,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "runtime/string.h"
+#include "string.h"
 
 namespace tazmix {
 

@@ -15,7 +15,7 @@
 // library's state.
 #pragma once
 
-#include "runtime/string.h"
+#include "string.h"
 
 namespace tazmix {
 

@@ -6,8 +6,8 @@
 // at that boundary.
 #pragma once
 
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "object.h"
+#include "string.h"
 
 namespace tazmix {
 

@@ -14,7 +14,7 @@
 #include <functional>
 #include <vector>
 
-#include "runtime/object.h"
+#include "object.h"
 
 namespace tazmix {
 

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/object.h"
+#include "object.h"
 
 namespace tazmix {
 

@@ -11,10 +11,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "runtime/exception.h"
-#include "runtime/object.h"
-#include "runtime/string.h"
-#include "stream/stream.h"
+#include "../runtime/exception.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
+#include "stream.h"
 
 namespace tazmix {
 

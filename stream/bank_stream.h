@@ -2,9 +2,9 @@
 // factory makes every stream function accept a bank as its URL.
 #pragma once
 
-#include "stream/bank.h"
-#include "stream/stream.h"
-#include "stream/stream_factory.h"
+#include "bank.h"
+#include "stream.h"
+#include "stream_factory.h"
 
 namespace tazmix {
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "stream/stream.h"
+#include "stream.h"
 
 namespace tazmix {
 

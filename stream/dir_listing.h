@@ -2,8 +2,8 @@
 // "." and ".." included. Closed when the last reference goes.
 #pragma once
 
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/object.h"
-#include "runtime/string.h"
-#include "stream/dir_listing.h"
-#include "stream/stream.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
+#include "dir_listing.h"
+#include "stream.h"
 
 namespace tazmix {
 

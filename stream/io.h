@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "runtime/object.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

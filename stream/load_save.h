@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/object.h"
-#include "runtime/string.h"
-#include "stream/stream.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
+#include "stream.h"
 
 namespace tazmix {
 

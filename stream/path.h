@@ -3,7 +3,7 @@
 // root //server/, and "/".
 #pragma once
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

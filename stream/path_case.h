@@ -1,7 +1,7 @@
 // Finding a path's letter case on a case-sensitive disk.
 #pragma once
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -9,10 +9,10 @@
 
 #include <cstdint>
 
-#include "runtime/object.h"
-#include "runtime/exception.h"
-#include "runtime/string.h"
-#include "stream/io.h"
+#include "../runtime/object.h"
+#include "../runtime/exception.h"
+#include "../runtime/string.h"
+#include "io.h"
 
 namespace tazmix {
 

@@ -2,8 +2,8 @@
 // of its bytes.
 #pragma once
 
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

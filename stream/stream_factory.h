@@ -5,9 +5,9 @@
 // "protocol::path", or another object some factory recognises (a TBank).
 #pragma once
 
-#include "runtime/object.h"
-#include "runtime/string.h"
-#include "stream/stream.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
+#include "stream.h"
 
 namespace tazmix {
 

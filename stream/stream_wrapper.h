@@ -1,7 +1,7 @@
 // Streams that forward to another stream.
 #pragma once
 
-#include "stream/stream.h"
+#include "stream.h"
 
 namespace tazmix {
 

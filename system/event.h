@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "runtime/object.h"
-#include "runtime/string.h"
+#include "../runtime/object.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

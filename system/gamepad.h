@@ -18,7 +18,7 @@
 
 #include <cstdint>
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

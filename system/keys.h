@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

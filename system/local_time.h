@@ -3,7 +3,7 @@
 
 #include <ctime>
 
-#include "runtime/string.h"
+#include "../runtime/string.h"
 
 namespace tazmix {
 

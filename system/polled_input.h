@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "runtime/object.h"
+#include "../runtime/object.h"
 
 namespace tazmix {
 

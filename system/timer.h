@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "runtime/object.h"
-#include "system/event.h"
+#include "../runtime/object.h"
+#include "event.h"
 
 namespace tazmix {
 

@@ -5,6 +5,9 @@
 #   standard headers and other public headers: nothing from internal/ or
 #   platform/, nothing of SDL, OpenGL, libpng or FreeType, nothing outside
 #   the modules;
+# - it names another public header by its path from its own folder
+#   ("sound.h", "../runtime/object.h"), which the compiler looks up beside
+#   the including file first: no folder of a program's can shadow it;
 # - tazmix.h includes every public header.
 # Prints every offence and fails when there is one.
 
@@ -22,8 +25,14 @@ foreach(header ${public})
   foreach(line ${lines})
     if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
       set(included ${CMAKE_MATCH_1})
-      if(NOT included IN_LIST public)
-        string(APPEND offences "  ${header} includes \"${included}\", which is no public header\n")
+      get_filename_component(header_dir ${header} DIRECTORY)
+      if(header_dir)
+        cmake_path(SET resolved NORMALIZE "${header_dir}/${included}")
+      else()
+        set(resolved ${included})
+      endif()
+      if(NOT resolved IN_LIST public)
+        string(APPEND offences "  ${header} includes \"${included}\", which is no public header beside it (name public headers by their path from the including header's folder)\n")
       endif()
     elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
       set(included ${CMAKE_MATCH_1})
