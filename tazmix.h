@@ -94,6 +94,7 @@
 #include "draw2d/draw_primitives.h"
 #include "draw2d/draw_state.h"
 #include "draw2d/draw_text.h"
+#include "draw2d/frame_stats.h"
 #include "draw2d/image.h"
 #include "draw2d/image_api.h"
 #include "draw2d/image_flags.h"

@@ -7,6 +7,7 @@
 #include "draw_primitives.h"
 #include "draw_state.h"
 #include "draw_text.h"
+#include "frame_stats.h"
 #include "image.h"
 #include "image_api.h"
 #include "image_font.h"

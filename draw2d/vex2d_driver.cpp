@@ -29,6 +29,12 @@ void TVex2DDriver::DrawPixmap(const Ref<TPixmap>&, int32_t, int32_t) { ThrowNull
 Ref<TPixmap> TVex2DDriver::GrabPixmap(int32_t, int32_t, int32_t, int32_t) { ThrowNullMethod(); }
 void TVex2DDriver::SetResolution(float, float) { ThrowNullMethod(); }
 void TVex2DDriver::SetSurface(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
+FrameStats TVex2DDriver::FrameStatistics() { return {}; }
+
+FrameStats LastFrameStats() {
+  TVex2DDriver* driver = CurrentVex2DDriver();
+  return driver ? driver->FrameStatistics() : FrameStats{};
+}
 
 TVex2DDriver* CurrentVex2DDriver() { return CurrentDriverRef().get(); }
 

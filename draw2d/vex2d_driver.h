@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "frame_stats.h"
 #include "image_frame.h"
 #include "../graphics/graphics_driver.h"
 #include "../pixmap/pixmap.h"
@@ -74,6 +75,8 @@ class TVex2DDriver : public TGraphicsDriver {
   // virtual resolution. Does nothing here.
   virtual void SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y, int32_t area_width,
                           int32_t area_height);
+  // What the current context's last finished frame cost; all 0 here.
+  virtual FrameStats FrameStatistics();
 };
 
 // The driver of the current 2D graphics context, or Null when none is

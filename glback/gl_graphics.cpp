@@ -2,8 +2,9 @@
 
 #include <typeinfo>
 
-#include "glback/internal/gl_batch.h"
 #include "glback/internal/gl_display_modes.h"
+#include "glback/internal/gl_queue.h"
+#include "glback/internal/gl_state.h"
 #include "glback/internal/gl_raw_text_font.h"
 #include "glback/platform/gl_native.h"
 #include "pixmap/pixmap_module.h"
@@ -35,7 +36,8 @@ void TGLGraphics::GetSettings(int32_t& width, int32_t& height, int32_t& depth, i
 }
 
 void TGLGraphics::Close() {
-  FlushGLBatch();
+  // Whatever it queued is dropped with it.
+  DropGLContextState(_context);
   if (_context != 0) GLNativeClose(_context);
   _context = 0;
 }
@@ -67,15 +69,20 @@ Ref<TGraphics> TGLGraphicsDriver::CreateGraphics(int32_t width, int32_t height, 
 }
 
 void TGLGraphicsDriver::SetGraphics(const Ref<TGraphics>& g) {
-  // Gathered vertices belong to the context they were gathered in.
-  FlushGLBatch();
+  // Queued drawing belongs to the context it was queued in.
+  if (GLNativeCurrent() != 0) SyncGL(FLUSH_CONTEXT);
   const auto* gl = dynamic_cast<const TGLGraphics*>(g.get());
   GLNativeMakeCurrent(gl ? gl->_context : 0);
+  SelectGLContextState(GLNativeCurrent());
 }
 
 void TGLGraphicsDriver::Flip(int32_t sync) {
-  FlushGLBatch();
-  GLNativeFlip(sync);
+  const int32_t context = GLNativeCurrent();
+  if (FinishGLFrame(GLNativeWindowEpoch(context))) {
+    GLNativeFlip(sync);
+  } else {
+    GLNativeSkipFlip(sync);
+  }
 }
 
 Ref<TGLGraphicsDriver> GLGraphicsDriver() {
@@ -89,6 +96,11 @@ Ref<TGraphics> GLGraphics(int32_t width, int32_t height, int32_t depth, int32_t 
   InitGLGraphics();
   SetGraphicsDriver(GLGraphicsDriver(), GRAPHICS_BACK_BUFFER);
   return OpenGraphics(width, height, depth, hertz, flags);
+}
+
+int32_t SetRepeatedFrameSkip(int32_t on) {
+  SetGLSkipRepeatedFrames(on != 0);
+  return 0;
 }
 
 int32_t GLShareContexts() {

@@ -54,6 +54,16 @@ Ref<TGLGraphicsDriver> GLGraphicsDriver();
 Ref<TGraphics> GLGraphics(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                           int32_t flags);
 
+// Whether a frame that drew exactly what the window shows already (the same
+// primitives in the same order, textures unchanged, the window neither
+// exposed nor resized since) is neither drawn nor shown again: on (1) by
+// default, so a still menu or title screen costs almost nothing; the
+// program's loop, hooks and pacing run as ever. Raw GL drawn between
+// EnterRaw2D and LeaveRaw2D, pixels grabbed or DrawPixmap make a frame
+// count as changed; raw GL drawn outside that bracket is not seen, so a
+// program drawing that way turns the skip off with 0.
+int32_t SetRepeatedFrameSkip(int32_t on);
+
 // Makes the hidden context whose textures and display lists every context
 // made afterwards shares. Once only; a failure ends the process.
 int32_t GLShareContexts();

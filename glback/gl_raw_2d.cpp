@@ -2,35 +2,22 @@
 
 #include <GL/gl.h>
 
-#include <array>
-#include <vector>
-
-#include "glback/internal/gl_batch.h"
+#include "glback/internal/gl_queue.h"
+#include "glback/internal/gl_state.h"
 
 namespace tazmix {
 
-namespace {
-
-struct SavedMatrices {
-  std::array<GLdouble, 16> modelview{};
-  std::array<GLdouble, 16> projection{};
-};
-
-// One entry per open bracket, so a helper called inside the caller's own
-// bracket does not overwrite the caller's saved matrices.
-std::vector<SavedMatrices> saved;
-
-}  // namespace
-
 void EnterRaw2D() {
   // Raw drawing lands on top of everything drawn before it.
-  FlushGLBatch();
+  SyncGL(FLUSH_RAW_GL);
   glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_TRANSFORM_BIT);
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
-  SavedMatrices& m = saved.emplace_back();
-  glGetDoublev(GL_MODELVIEW_MATRIX, m.modelview.data());
-  glGetDoublev(GL_PROJECTION_MATRIX, m.projection.data());
+  // One entry per open bracket, so a helper called inside the caller's own
+  // bracket does not overwrite the caller's saved matrices.
+  std::array<double, 32>& saved = CurrentGLContext().raw_saved.emplace_back();
+  glGetDoublev(GL_MODELVIEW_MATRIX, saved.data());
+  glGetDoublev(GL_PROJECTION_MATRIX, saved.data() + 16);
 
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
@@ -44,13 +31,14 @@ void EnterRaw2D() {
 }
 
 void LeaveRaw2D() {
-  if (saved.empty()) return;
-  const SavedMatrices m = saved.back();
-  saved.pop_back();
+  std::vector<std::array<double, 32>>& stack = CurrentGLContext().raw_saved;
+  if (stack.empty()) return;
+  const std::array<double, 32> saved = stack.back();
+  stack.pop_back();
   glMatrixMode(GL_PROJECTION);
-  glLoadMatrixd(m.projection.data());
+  glLoadMatrixd(saved.data() + 16);
   glMatrixMode(GL_MODELVIEW);
-  glLoadMatrixd(m.modelview.data());
+  glLoadMatrixd(saved.data());
   // Restores the texture binding, the enables and the matrix mode.
   glPopAttrib();
 }

@@ -4,6 +4,7 @@
 
 #include "glback/gl_raw_2d.h"
 #include "glback/internal/gl_raw_text_font.h"
+#include "glback/internal/gl_state.h"
 #include "glback/gl_texture_from_pixmap.h"
 #include "graphics/graphics.h"
 
@@ -11,16 +12,13 @@ namespace tazmix {
 
 namespace {
 
-uint32_t font_texture = 0;
-// GraphicsSeq when the font texture was made.
-int32_t font_seq = 0;
-
-// The font texture of the current context; 0 when it cannot be made.
+// The font texture of the current GraphicsSeq; 0 when it cannot be made.
 uint32_t FontTexture() {
-  if (font_texture != 0 && font_seq == GraphicsSeq()) return font_texture;
-  font_texture = GLTextureFromPixmap(GLRawTextFontStrip(), 1);
-  font_seq = GraphicsSeq();
-  return font_texture;
+  GLShared& shared = GLBack().shared;
+  if (shared.raw_font_texture != 0 && shared.raw_font_seq == GraphicsSeq()) return shared.raw_font_texture;
+  shared.raw_font_texture = GLTextureFromPixmap(GLRawTextFontStrip(), 1);
+  shared.raw_font_seq = GraphicsSeq();
+  return shared.raw_font_texture;
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "glback/internal/gl_batch.h"
+#include "glback/internal/gl_queue.h"
 #include "glback/internal/gl_texture_size.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap_resize.h"
@@ -23,8 +23,6 @@ uint32_t GLTextureFromPixmap(const Ref<TPixmap>& pixmap, int32_t mipmaps) {
   if (width != level->width || height != level->height) level = ResizePixmap(level, width, height);
   if (!level) return 0;
 
-  // GL is read and rebound below: what the driver gathered goes first.
-  FlushGLBatch();
   GLint bound = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
   glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -39,6 +37,7 @@ uint32_t GLTextureFromPixmap(const Ref<TPixmap>& pixmap, int32_t mipmaps) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, level->pitch / 4);
     glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level->width, level->height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, level->pixels);
+    NoteGLUpload();
     if (mipmaps == 0 || !NextMipLevel(width, height)) break;
     level = ResizePixmap(level, width, height);
   }

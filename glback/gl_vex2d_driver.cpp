@@ -10,11 +10,9 @@
 #include "draw2d/draw2d_module.h"
 #include "draw2d/vex2d_graphics.h"
 #include "glback/gl_graphics.h"
-#include "glback/internal/gl_batch.h"
-#include "glback/internal/gl_blend.h"
 #include "glback/internal/gl_image_frame.h"
-#include "glback/internal/gl_quad.h"
-#include "glback/internal/gl_texture_cache.h"
+#include "glback/internal/gl_queue.h"
+#include "glback/internal/gl_state.h"
 #include "graphics/graphics.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap_flip.h"
@@ -24,57 +22,15 @@ namespace tazmix {
 
 namespace {
 
-// Red, green, blue, alpha as GL gets them.
-uint8_t color[4] = {0, 0, 0, 0};
-// The current context's drawable size, which may have changed since
-// GraphicsWidth() and GraphicsHeight() were captured.
-int32_t surface_width = 0;
-int32_t surface_height = 0;
-
 // More points than this could never be told apart on any screen; the limit
 // keeps an absurdly large oval from taking seconds.
 constexpr int32_t kMaxOvalSegments = 1 << 16;
 
-uint8_t ClampByte(int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+uint32_t ClampByte(int32_t v) { return static_cast<uint32_t>(std::clamp(v, 0, 255)); }
 
-// GL's current colour for raw GL after the driver, and the colour of the
-// vertices to come.
-void SendColor() {
-  glColor4ub(color[0], color[1], color[2], color[3]);
-  SetGLBatchColor(color);
-}
-
-// The projection's size and the GL viewport's size. When they agree,
-// drawing units are pixels, which the batch's nearest sampling of 1:1 quads
-// relies on; whatever changes either goes through here.
-double ortho_width = 0;
-double ortho_height = 0;
-int32_t viewport_width = 0;
-int32_t viewport_height = 0;
-
-void UpdatePixelGrid() {
-  SetGL2DPixelGrid(ortho_width == viewport_width && ortho_height == viewport_height);
-}
-
-void SetOrtho(double width, double height) {
-  FlushGLBatch();
-  ortho_width = width;
-  ortho_height = height;
-  UpdatePixelGrid();
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glOrtho(0, width, height, 0, -1, 1);
-  glMatrixMode(GL_MODELVIEW);
-}
-
-// Drawing goes to the area (x, y, width, height) of a drawable of
-// surface_width x surface_height pixels; y counts from the top.
-void SetGLViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
-  FlushGLBatch();
-  viewport_width = width;
-  viewport_height = height;
-  UpdatePixelGrid();
-  glViewport(x, surface_height - y - height, width, height);
+// RGBA bytes in memory order, as GL reads them.
+uint32_t PackRGB(int32_t red, int32_t green, int32_t blue) {
+  return ClampByte(red) | ClampByte(green) << 8 | ClampByte(blue) << 16;
 }
 
 // The number of points of an oval with radii rx and ry.
@@ -84,6 +40,12 @@ int32_t OvalSegments(float rx, float ry) {
   if (!(sum >= 0)) segments = 0;  // not a number
   segments = std::max(segments, 12);
   return segments & ~3;
+}
+
+// A rectangle of the drawable given from the top-left corner, as GL counts
+// rows: from the bottom.
+GLRect FromBottom(const GLContext& c, int32_t x, int32_t y, int32_t width, int32_t height) {
+  return {x, c.surface_height - y - height, width, height};
 }
 
 }  // namespace
@@ -127,83 +89,62 @@ Ref<TImageFrame> TGLVex2DDriver::CreateFrameFromPixmap(const Ref<TPixmap>& pixma
   return TGLImageFrame::CreateFromPixmap(pixmap, flags);
 }
 
-void TGLVex2DDriver::SetBlend(int32_t blend) { ApplyGLBlend(blend); }
+void TGLVex2DDriver::SetBlend(int32_t blend) { SetGLBlendMode(blend); }
 
 void TGLVex2DDriver::SetAlpha(float alpha) {
   if (alpha > 1.0f) alpha = 1.0f;
   if (!(alpha >= 0.0f)) alpha = 0.0f;  // also not a number
-  color[3] = static_cast<uint8_t>(alpha * 255.0f);
-  SendColor();
+  const auto byte = static_cast<uint32_t>(static_cast<uint8_t>(alpha * 255.0f));
+  SetGLColor((CurrentGLContext().color & 0x00FFFFFFu) | byte << 24);
 }
 
 void TGLVex2DDriver::SetColor(int32_t red, int32_t green, int32_t blue) {
-  color[0] = ClampByte(red);
-  color[1] = ClampByte(green);
-  color[2] = ClampByte(blue);
-  SendColor();
+  SetGLColor((CurrentGLContext().color & 0xFF000000u) | PackRGB(red, green, blue));
 }
 
 void TGLVex2DDriver::SetClsColor(int32_t red, int32_t green, int32_t blue) {
-  glClearColor(ClampByte(red) / 255.0f, ClampByte(green) / 255.0f, ClampByte(blue) / 255.0f, 1.0f);
+  SetGLClearColor(0xFF000000u | PackRGB(red, green, blue));
 }
 
 void TGLVex2DDriver::SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
-  FlushGLBatch();
-  if (x == 0 && y == 0 && width == surface_width && height == surface_height) {
-    glDisable(GL_SCISSOR_TEST);
-    return;
-  }
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(x, surface_height - y - height, width, height);
+  const GLContext& c = CurrentGLContext();
+  const bool whole = x == 0 && y == 0 && width == c.surface_width && height == c.surface_height;
+  SetGLScissor(!whole, FromBottom(c, x, y, width, height));
 }
 
 void TGLVex2DDriver::SetTransform(float ix, float iy, float jx, float jy) {
-  SetCurrentGL2DTransform(ix, iy, jx, jy);
+  CurrentGLContext().transform = GLTransform{ix, iy, jx, jy};
 }
 
 void TGLVex2DDriver::SetLineWidth(float width) {
   // GL refuses widths of 0 or less itself; not-a-number must not reach it.
   if (!(width > 0)) return;
-  FlushGLBatch();
-  glLineWidth(width);
+  SetGLLineWidth(width);
 }
 
-void TGLVex2DDriver::Cls() {
-  FlushGLBatch();
-  glClear(GL_COLOR_BUFFER_BIT);
-}
+void TGLVex2DDriver::Cls() { QueueGLClear(); }
 
 void TGLVex2DDriver::Plot(float x, float y) {
-  DisableTexture();
-  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Points, 1);
-  v[0].x = x + 0.5f;
-  v[0].y = y + 0.5f;
+  GLVertex* v = BeginGLPrimitive(0, GL_POINTS, 1);
+  v[0] = {x + 0.5f, y + 0.5f, 0, 0};
   EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawLine(float x0, float y0, float x1, float y1, float tx, float ty) {
-  const GL2DTransform& t = CurrentGL2DTransform();
-  DisableTexture();
-  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Lines, 2);
-  v[0].x = t.X(x0, y0, tx) + 0.5f;
-  v[0].y = t.Y(x0, y0, ty) + 0.5f;
-  v[1].x = t.X(x1, y1, tx) + 0.5f;
-  v[1].y = t.Y(x1, y1, ty) + 0.5f;
+  const GLTransform& t = CurrentGLContext().transform;
+  GLVertex* v = BeginGLPrimitive(0, GL_LINES, 2);
+  v[0] = {t.X(x0, y0, tx) + 0.5f, t.Y(x0, y0, ty) + 0.5f, 0, 0};
+  v[1] = {t.X(x1, y1, tx) + 0.5f, t.Y(x1, y1, ty) + 0.5f, 0, 0};
   EndGLPrimitive();
 }
 
 void TGLVex2DDriver::DrawRect(float x0, float y0, float x1, float y1, float tx, float ty) {
-  const GL2DTransform& t = CurrentGL2DTransform();
-  DisableTexture();
-  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Quads, 4);
-  v[0].x = t.X(x0, y0, tx);
-  v[0].y = t.Y(x0, y0, ty);
-  v[1].x = t.X(x1, y0, tx);
-  v[1].y = t.Y(x1, y0, ty);
-  v[2].x = t.X(x1, y1, tx);
-  v[2].y = t.Y(x1, y1, ty);
-  v[3].x = t.X(x0, y1, tx);
-  v[3].y = t.Y(x0, y1, ty);
+  const GLTransform& t = CurrentGLContext().transform;
+  GLVertex* v = BeginGLPrimitive(0, GL_QUADS, 4);
+  v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), 0, 0};
+  v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), 0, 0};
+  v[2] = {t.X(x1, y1, tx), t.Y(x1, y1, ty), 0, 0};
+  v[3] = {t.X(x0, y1, tx), t.Y(x0, y1, ty), 0, 0};
   EndGLPrimitive();
 }
 
@@ -213,80 +154,59 @@ void TGLVex2DDriver::DrawOval(float x0, float y0, float x1, float y1, float tx, 
   const int32_t segments = OvalSegments(rx, ry);
   const float cx = x0 + rx;
   const float cy = y0 + ry;
-  const GL2DTransform& t = CurrentGL2DTransform();
-  DisableTexture();
-  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Polygon, segments);
+  const GLTransform& t = CurrentGLContext().transform;
+  std::vector<GLVertex>& points = GLBack().polygon;
+  points.resize(static_cast<size_t>(segments));
   for (int32_t i = 0; i < segments; ++i) {
     const float degrees = static_cast<float>(i) * 360.0f / static_cast<float>(segments);
     const double radians = degrees * 0.017453292519943295;
     const auto x = static_cast<float>(cx + std::cos(radians) * rx);
     const auto y = static_cast<float>(cy - std::sin(radians) * ry);
-    v[i].x = t.X(x, y, tx);
-    v[i].y = t.Y(x, y, ty);
+    points[static_cast<size_t>(i)] = {t.X(x, y, tx), t.Y(x, y, ty), 0, 0};
   }
-  EndGLPrimitive();
+  QueueGLPolygon(points.data(), segments);
 }
 
 void TGLVex2DDriver::DrawPoly(const std::vector<float>& xy, float handle_x, float handle_y,
                               float origin_x, float origin_y) {
   if (xy.size() < 6 || xy.size() % 2 != 0) return;
-  const GL2DTransform& t = CurrentGL2DTransform();
-  DisableTexture();
-  GLBatchVertex* v = BeginGLPrimitive(GLPrimitive::Polygon, static_cast<int32_t>(xy.size() / 2));
+  const GLTransform& t = CurrentGLContext().transform;
+  std::vector<GLVertex>& points = GLBack().polygon;
+  points.resize(xy.size() / 2);
   for (size_t k = 0; k < xy.size(); k += 2) {
     const float x = xy[k] + handle_x;
     const float y = xy[k + 1] + handle_y;
-    v[k / 2].x = t.X(x, y, origin_x);
-    v[k / 2].y = t.Y(x, y, origin_y);
+    points[k / 2] = {t.X(x, y, origin_x), t.Y(x, y, origin_y), 0, 0};
   }
-  EndGLPrimitive();
+  QueueGLPolygon(points.data(), static_cast<int32_t>(points.size()));
 }
 
 void TGLVex2DDriver::DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y) {
   if (!pixmap || pixmap->width <= 0 || pixmap->height <= 0) return;
   Ref<TPixmap> rgba = pixmap->format == FORMAT_RGBA32 ? pixmap : pixmap->Convert(FORMAT_RGBA32);
-  if (!rgba) return;
-  FlushGLBatch();
-  const int32_t blend = AppliedGLBlend();
-  DisableTexture();
-  SetBlend(BLEND_SOLID);
-  // Rows go downward from the top-left corner, where ResetGLContext's
-  // projection puts (0, 0); glBitmap moves the raster position in window
-  // pixels without drawing.
-  glPixelZoom(1.0f, -1.0f);
-  glRasterPos2i(0, 0);
-  glBitmap(0, 0, 0, 0, static_cast<float>(x), static_cast<float>(-y), nullptr);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, rgba->pitch / 4);
-  glDrawPixels(rgba->width, rgba->height, GL_RGBA, GL_UNSIGNED_BYTE, rgba->pixels);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glPixelZoom(1.0f, 1.0f);
-  SetBlend(blend);
+  if (rgba) DrawGLPixels(*rgba, x, y);
 }
 
 Ref<TPixmap> TGLVex2DDriver::GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
-  FlushGLBatch();
-  const int32_t blend = AppliedGLBlend();
-  SetBlend(BLEND_SOLID);
   Ref<TPixmap> pixmap = CreatePixmap(width, height, FORMAT_RGBA32, 4);
   if (pixmap && width > 0 && height > 0) {
-    glPixelStorei(GL_PACK_ROW_LENGTH, pixmap->pitch / 4);
-    glReadPixels(x, surface_height - height - y, width, height, GL_RGBA, GL_UNSIGNED_BYTE,
-                 pixmap->pixels);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    ReadGLPixels(*pixmap, x, CurrentGLContext().surface_height - height - y);
     pixmap = YFlipPixmap(pixmap);
   }
-  SetBlend(blend);
   return pixmap;
 }
 
-void TGLVex2DDriver::SetResolution(float width, float height) { SetOrtho(width, height); }
+void TGLVex2DDriver::SetResolution(float width, float height) { SetGLProjection(width, height); }
 
 void TGLVex2DDriver::SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y,
                                 int32_t area_width, int32_t area_height) {
-  surface_width = width;
-  surface_height = height;
-  SetGLViewport(area_x, area_y, area_width, area_height);
+  GLContext& c = CurrentGLContext();
+  c.surface_width = width;
+  c.surface_height = height;
+  SetGLViewport(FromBottom(c, area_x, area_y, area_width, area_height));
 }
+
+FrameStats TGLVex2DDriver::FrameStatistics() { return LastGLFrameStats(); }
 
 Ref<TGLVex2DDriver> TGLVex2DDriver::Create() {
   if (!GLGraphicsDriver()) return nullptr;
@@ -296,17 +216,15 @@ Ref<TGLVex2DDriver> TGLVex2DDriver::Create() {
 void TGLVex2DDriver::ResetGLContext(TGraphics& g) {
   int32_t width = 0, height = 0, depth = 0, hertz = 0, flags = 0;
   g.GetSettings(width, height, depth, hertz, flags);
-  // Anything gathered belongs to the context it was gathered in; the GL
-  // graphics driver draws it before it changes context.
-  FlushGLBatch();
-  ForgetGLBlend();
-  ResetTextureCache();
-  glDisable(GL_TEXTURE_2D);
-  surface_width = width;
-  surface_height = height;
-  SetGLViewport(0, 0, width, height);
-  SetOrtho(width, height);
-  glLoadIdentity();
+  // What is queued was sent when the GL graphics driver changed context.
+  ForgetHeldGLState();
+  GLContext& c = CurrentGLContext();
+  c.surface_width = width;
+  c.surface_height = height;
+  c.want.texture = 0;
+  SetGLScissor(false, GLRect{});
+  SetGLViewport(GLRect{0, 0, width, height});
+  SetGLProjection(static_cast<float>(width), static_cast<float>(height));
 }
 
 Ref<TGLVex2DDriver> GLVex2DDriver() {
@@ -326,8 +244,6 @@ void InitGLVex2DDriver() {
   InitGLGraphics();
   RegisterClassRecord(typeid(TGLImageFrame));
   RegisterClassRecord(typeid(TGLVex2DDriver));
-  std::fill(std::begin(color), std::end(color), uint8_t{0});
-  SetGLBatchColor(color);
   ReadGLBatchSwitch();
   if (Ref<TGLVex2DDriver> driver = GLVex2DDriver()) SetGraphicsDriver(driver, GRAPHICS_BACK_BUFFER);
 }

@@ -1,10 +1,12 @@
 // The OpenGL 2D driver: the drawing layer's driver on OpenGL 1.x, over the GL
-// graphics driver's contexts. Primitives are gathered into batches drawn from
-// client-side vertex arrays; TAZMIX_BATCH=0 in the environment draws each one
-// at once instead. The drawing layer hands it
-// resolved values (colours as 0-255 Ints, a 2x2 matrix, a translation,
-// rectangles in pixels); a small cache of GL state (blend mode, bound
-// texture, texturing) keeps repeated settings free.
+// graphics driver's contexts. The drawing layer hands it resolved values
+// (colours as 0-255 Ints, a 2x2 matrix, a translation, rectangles in
+// pixels); it queues primitives tagged with the GL state they need, and the
+// queue sends runs of equal state to GL as one draw each (from client-side
+// vertex arrays) when the frame is shown or someone must see GL as drawn so
+// far. TAZMIX_BATCH=0 in the environment draws each primitive at once
+// instead. A frame that draws exactly what the window shows already is not
+// drawn or shown again (see SetRepeatedFrameSkip in gl_graphics.h).
 //
 // InitGLVex2DDriver() installs it as the graphics driver in force, so
 // OpenGraphics and CreateGraphics then give 2D graphics contexts.
@@ -71,6 +73,7 @@ class TGLVex2DDriver : public TVex2DDriver {
   // the drawable's new height.
   void SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y, int32_t area_width,
                   int32_t area_height) override;
+  FrameStats FrameStatistics() override;
 
   // Itself when the GL graphics driver exists, else Null.
   virtual Ref<TGLVex2DDriver> Create();

@@ -3,19 +3,10 @@
 #include <GL/gl.h>
 
 #include "draw2d/vex2d_driver.h"
-#include "glback/internal/gl_batch.h"
 
 namespace tazmix {
 
-namespace {
-int32_t applied = 0;
-}  // namespace
-
-void ApplyGLBlend(int32_t mode) {
-  if (mode == applied) return;
-  FlushGLBatch();
-  applied = mode;
-  // Every mode sets both switches, so nothing of the previous mode survives.
+void SetGLBlendState(int32_t mode) {
   switch (mode) {
     case BLEND_MASK:
       glDisable(GL_BLEND);
@@ -43,9 +34,5 @@ void ApplyGLBlend(int32_t mode) {
       break;
   }
 }
-
-int32_t AppliedGLBlend() { return applied; }
-
-void ForgetGLBlend() { applied = 0; }
 
 }  // namespace tazmix

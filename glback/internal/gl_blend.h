@@ -1,18 +1,14 @@
-// The blend mode GL holds. All blend changes of the GL 2D driver go through
-// here, so a repeated mode costs nothing and gathered vertices are drawn
-// under the mode they were gathered in.
+// The GL state of each blend mode. Only the queue (gl_queue.cpp) calls it,
+// when a run's mode differs from the one GL holds.
 #pragma once
 
 #include <cstdint>
 
 namespace tazmix {
 
-// Sets the GL state of `mode` (blending and alpha test, both switches every
-// time) unless it is the mode applied already.
-void ApplyGLBlend(int32_t mode);
-// The mode last applied; 0 when none since the context changed.
-int32_t AppliedGLBlend();
-// A new context: no mode applied yet.
-void ForgetGLBlend();
+// Sets blending and the alpha test for `mode` (BLEND_*), both switches every
+// time, so nothing of the previous mode survives. Unknown codes (and 0, no
+// mode yet) turn both off.
+void SetGLBlendState(int32_t mode);
 
 }  // namespace tazmix

@@ -6,11 +6,9 @@
 #include <cmath>
 
 #include "draw2d/image_flags.h"
-#include "glback/internal/gl_batch.h"
 #include "glback/internal/gl_new_texture.h"
-#include "glback/internal/gl_quad.h"
+#include "glback/internal/gl_queue.h"
 #include "glback/internal/gl_texture_atlas.h"
-#include "glback/internal/gl_texture_cache.h"
 #include "glback/internal/gl_texture_size.h"
 #include "graphics/graphics.h"
 #include "pixmap/pixel_format.h"
@@ -28,6 +26,7 @@ void UploadTexture(Ref<TPixmap> pixmap, int32_t flags) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, pixmap->pitch / BytesPerPixel[pixmap->format]);
     glTexSubImage2D(GL_TEXTURE_2D, level, 0, 0, pixmap->width, pixmap->height, GL_RGBA,
                     GL_UNSIGNED_BYTE, pixmap->pixels);
+    NoteGLUpload();
     int32_t width = pixmap->width, height = pixmap->height;
     if (!(flags & IMAGE_MIPMAPPED) || !NextMipLevel(width, height)) break;
     pixmap = ResizePixmap(pixmap, width, height);
@@ -69,44 +68,21 @@ bool AllOpaque(const TPixmap& rgba, int32_t width, int32_t height) {
   return true;
 }
 
-// The source with a one-pixel border repeating its outermost pixels, as it
-// goes into an atlas page: neighbours in the page lie on every side, so
-// filtered sampling at any edge must find the image's own colours.
-Ref<TPixmap> PaddedPixmap(const Ref<TPixmap>& source) {
-  const int32_t w = source->width;
-  const int32_t h = source->height;
-  Ref<TPixmap> padded = CreatePixmap(w + 2, h + 2, FORMAT_RGBA32, 4);
-  if (!padded) return nullptr;
-  padded->Paste(*source, 1, 1);
-  padded->Paste(*source->Window(0, 0, 1, h), 0, 1);
-  padded->Paste(*source->Window(w - 1, 0, 1, h), w + 1, 1);
-  padded->Paste(*padded->Window(0, 1, w + 2, 1), 0, 0);
-  padded->Paste(*padded->Window(0, h, w + 2, 1), 0, h + 1);
-  return padded;
-}
-
-// A frame placed in a shared page; Null when the page cannot take it.
+// A frame placed in a shared page; Null when no page can take it.
 Ref<TGLImageFrame> CreateInAtlas(const Ref<TPixmap>& source, int32_t flags) {
-  Ref<TPixmap> padded = PaddedPixmap(source);
   AtlasPlace place;
-  if (!padded || !ReserveAtlasSpace(padded->width, padded->height, flags, place)) return nullptr;
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, padded->pitch / 4);
-  glTexSubImage2D(GL_TEXTURE_2D, 0, place.x, place.y, padded->width, padded->height, GL_RGBA,
-                  GL_UNSIGNED_BYTE, padded->pixels);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-
+  if (!PlaceInAtlas(source, flags, place)) return nullptr;
   auto frame = New<TGLImageFrame>();
   frame->name = place.texture;
   frame->in_atlas = true;
   const float scale = 1.0f / static_cast<float>(place.page_size);
   frame->uscale = scale;
   frame->vscale = scale;
-  frame->u0 = static_cast<float>(place.x + 1) * scale;
-  frame->v0 = static_cast<float>(place.y + 1) * scale;
+  frame->u0 = static_cast<float>(place.x) * scale;
+  frame->v0 = static_cast<float>(place.y) * scale;
   frame->u1 = frame->u0 + static_cast<float>(source->width) * scale;
   frame->v1 = frame->v0 + static_cast<float>(source->height) * scale;
-  // The border repeats the edge, so it is opaque exactly when the image is.
-  frame->opaque = AllOpaque(*padded, padded->width, padded->height);
+  frame->opaque = place.opaque;
   return frame;
 }
 
@@ -115,15 +91,12 @@ Ref<TGLImageFrame> CreateInAtlas(const Ref<TPixmap>& source, int32_t flags) {
 TGLImageFrame::TGLImageFrame() : seq(GraphicsSeq()) {}
 
 TGLImageFrame::~TGLImageFrame() {
-  // Quads gathered from this frame are drawn before its texels can go or be
-  // given to another frame.
-  if (seq != 0 && seq == GraphicsSeq()) FlushGLBatch();
+  // Under a later GraphicsSeq the texture died with its context. Queued
+  // quads of this frame are drawn before its texels go or are reused.
   if (seq != 0 && seq == GraphicsSeq() && in_atlas) {
     ReleaseAtlasSpace(name);
   } else if (seq != 0 && seq == GraphicsSeq()) {
-    ForgetTexture(name);
-    const GLuint n = name;
-    glDeleteTextures(1, &n);
+    DeleteGLTexture(name);
   }
   seq = 0;
 }
@@ -141,8 +114,8 @@ void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float
       sh == y1 - y0 && std::floor(sx) == sx && std::floor(sy) == sy) {
     facts |= kQuadTexelExact;
   }
-  EmitTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
-                   u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale, facts);
+  QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
+                    u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale, facts);
 }
 
 Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, int32_t flags) {

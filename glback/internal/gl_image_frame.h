@@ -3,8 +3,8 @@
 // into texture coordinates.
 //
 // Small fixed frames share a texture page with others (gl_texture_atlas.h)
-// and sit at (u0, v0) in it, inside a one-pixel border of their own edge
-// pixels; the rest have a texture of their own with the image at (0, 0).
+// and sit at (u0, v0) in it, inside a border of their own edge pixels; the
+// rest have a texture of their own with the image at (0, 0).
 //
 // A frame belongs to the GraphicsSeq it was made under. Releasing it deletes
 // its own texture (never a shared page) only while that GraphicsSeq is still

@@ -41,6 +41,8 @@ struct NativeContext {
   SDL_GLContext context = nullptr;
   // Full screen: the display mode matched the requested refresh rate too.
   bool mode_with_rate = false;
+  // Counts the times the window lost what it showed.
+  int32_t window_epoch = 0;
 };
 
 std::map<int32_t, std::unique_ptr<NativeContext>> contexts;
@@ -123,15 +125,27 @@ void ReadClientSize(NativeContext& rec) {
 // mode (minimising the window) when it loses focus; what is left here is the
 // swap interval that goes with the mode. These changes leave the interval
 // remembered by flips alone.
+// Whether the window may no longer show its last frame.
+bool LosesPicture(Uint8 event) {
+  switch (event) {
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: return true;
+    default: return false;
+  }
+}
+
 void OnWindowEvent(const SDL_Event& event, void*) {
   if (event.type != SDL_WINDOWEVENT) return;
   SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
-  if (window && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+  for (auto& [handle, rec] : contexts) {
+    if (!window || rec->window != window) continue;
     // Before the system driver reports the new size, so that whoever hears
     // of it reads the new size here.
-    for (auto& [handle, rec] : contexts) {
-      if (rec->window == window) ReadClientSize(*rec);
-    }
+    if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) ReadClientSize(*rec);
+    if (LosesPicture(event.window.event)) ++rec->window_epoch;
   }
   const NativeContext* rec = window ? FindFullScreen(window) : nullptr;
   if (!rec) return;
@@ -369,6 +383,22 @@ void GLNativeFlip(int32_t sync) {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver && SDL_strcmp(driver, "offscreen") == 0) glFinish();
   SDL_GL_SwapWindow(current->window);
+}
+
+void GLNativeSkipFlip(int32_t sync) {
+  if (!current || sync == 0) return;
+  // The swap would have waited for the display; the frame's time passes here.
+  SDL_DisplayMode mode;
+  const int index = SDL_GetWindowDisplayIndex(current->window);
+  const int hertz = index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0
+                        ? mode.refresh_rate
+                        : 60;
+  SDL_Delay(static_cast<Uint32>(1000 / hertz));
+}
+
+int32_t GLNativeWindowEpoch(int32_t handle) {
+  const NativeContext* rec = Find(handle);
+  return rec ? rec->window_epoch : 0;
 }
 
 int32_t GLNativeSetFullScreen(int32_t handle, int32_t on) {

@@ -63,6 +63,15 @@ void GLNativeClose(int32_t handle);
 // when `sync` is not 0. Nothing happens when no context is current.
 void GLNativeFlip(int32_t sync);
 
+// Instead of GLNativeFlip when the frame need not be shown again: with
+// `sync` not 0, waits as long as a refresh of the display lasts, so loops
+// paced by the swap keep their pace.
+void GLNativeSkipFlip(int32_t sync);
+
+// A number that changes whenever the context's window may have lost what it
+// showed (exposed, shown again, restored, resized); 0 for handle 0.
+int32_t GLNativeWindowEpoch(int32_t handle);
+
 // Switches the context's own desktop window (GL_CONTEXT_WINDOWED) to full
 // screen at the desktop's size (on != 0) or back; the GL context stays. 1
 // when the window is then as asked. A display-mode full-screen context is

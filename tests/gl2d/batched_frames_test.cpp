@@ -12,7 +12,7 @@
 #include "font/freetype_font.h"
 #include "glback/gl_raw_text.h"
 #include "glback/gl_vex2d_driver.h"
-#include "glback/internal/gl_batch.h"
+#include "glback/internal/gl_queue.h"
 #include "graphics/graphics.h"
 #include "pixmap/png_loader.h"
 #include "tests/gl2d/gl2d_fixture.h"

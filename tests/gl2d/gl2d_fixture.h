@@ -9,7 +9,9 @@
 #include <cstdint>
 
 #include "draw2d/draw2d.h"
+#include "glback/gl_raw_2d.h"
 #include "glback/gl_vex2d_driver.h"
+#include "glback/internal/gl_state.h"
 #include "graphics/graphics.h"
 #include "pixmap/pixmap.h"
 
@@ -48,6 +50,17 @@ inline int32_t InkIn(const Ref<TPixmap>& p, int32_t x0, int32_t y0, int32_t x1, 
   }
   return n;
 }
+
+// GL as raw GL drawn now finds it: what the driver queued is drawn and the
+// driver's state is in GL. Tests that read GL's state call it first.
+inline void SeeGL() {
+  EnterRaw2D();
+  LeaveRaw2D();
+}
+
+// The texture binding and texturing the driver believes GL holds.
+inline uint32_t HeldTexture() { return CurrentGLContext().held.bound; }
+inline bool HeldTexturing() { return CurrentGLContext().held.texturing; }
 
 // The whole frame buffer, top row first.
 inline Ref<TPixmap> Screen() { return GrabPixmap(0, 0, kScreenW, kScreenH); }

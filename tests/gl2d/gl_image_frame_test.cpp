@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "glback/internal/gl_image_frame.h"
-#include "glback/internal/gl_texture_cache.h"
+#include "glback/internal/gl_queue.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
 namespace tazmix {
@@ -27,7 +27,7 @@ struct Level {
 };
 
 Level LevelSize(const TGLImageFrame& frame, int32_t level) {
-  BindTexture(frame.name);
+  BindGLTextureForUpload(frame.name);
   Level l;
   glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &l.width);
   glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &l.height);
@@ -47,7 +47,7 @@ std::vector<int32_t> Texels(const TGLImageFrame& frame) {
 }
 
 GLint TexParameter(const TGLImageFrame& frame, GLenum which) {
-  BindTexture(frame.name);
+  BindGLTextureForUpload(frame.name);
   GLint value = 0;
   glGetTexParameteriv(GL_TEXTURE_2D, which, &value);
   return value;
@@ -91,7 +91,7 @@ TEST_F(TextureFrames, AnExactSizeInAnotherFormatIsConvertedAndUploaded) {
 }
 
 TEST_F(TextureFrames, MipmapLevelsHalveDownToOnePixel) {
-  auto frame = TGLImageFrame::CreateFromPixmap(SolidPixmap(16, 4, PackARGB(255, 0, 128, 255)), IMAGE_MIPMAPPED);
+  auto frame = TGLImageFrame::CreateFromPixmap(SolidPixmap(16, 4, PackARGB(255, 0, 128, 255)), IMAGE_MIPMAPPED | kOwnTexture);
   ASSERT_TRUE(frame);
   const Level expected[] = {{16, 4}, {8, 2}, {4, 1}, {2, 1}, {1, 1}};
   for (int32_t i = 0; i < 5; ++i) {
@@ -101,14 +101,14 @@ TEST_F(TextureFrames, MipmapLevelsHalveDownToOnePixel) {
   }
   EXPECT_EQ(LevelSize(*frame, 5).width, 0);
   // Every level holds the picture, so the smallest is its colour.
-  BindTexture(frame->name);
+  BindGLTextureForUpload(frame->name);
   uint8_t px[4] = {};
   glGetTexImage(GL_TEXTURE_2D, 4, GL_RGBA, GL_UNSIGNED_BYTE, px);
   EXPECT_EQ(px[0], 0);
   EXPECT_EQ(px[1], 128);
   EXPECT_EQ(px[2], 255);
 
-  auto single = TGLImageFrame::CreateFromPixmap(SolidPixmap(1, 1, -1), IMAGE_MIPMAPPED);
+  auto single = TGLImageFrame::CreateFromPixmap(SolidPixmap(1, 1, -1), IMAGE_MIPMAPPED | kOwnTexture);
   ASSERT_TRUE(single);
   EXPECT_EQ(LevelSize(*single, 0).width, 1);
   EXPECT_EQ(LevelSize(*single, 1).width, 0);
@@ -156,10 +156,10 @@ TEST_F(TextureFrames, ReleasingDeletesTheTextureOnlyUnderItsOwnGraphicsSeq) {
   ASSERT_TRUE(frame);
   const GLuint name = frame->name;
   EXPECT_TRUE(glIsTexture(name));
-  EXPECT_EQ(BoundTexture(), name);
+  EXPECT_EQ(HeldTexture(), name);
   frame = nullptr;
   EXPECT_FALSE(glIsTexture(name));
-  EXPECT_EQ(BoundTexture(), 0u);  // the cache does not keep a deleted name
+  EXPECT_EQ(HeldTexture(), 0u);  // the cache does not keep a deleted name
 
   // A texture GL hands out again under the same name is bound afresh: the
   // new frame draws its own pixels.

@@ -8,7 +8,7 @@
 
 #include "glback/internal/gl_image_frame.h"
 #include "glback/internal/gl_texture_atlas.h"
-#include "glback/internal/gl_texture_cache.h"
+#include "glback/internal/gl_queue.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
 namespace tazmix {
@@ -25,7 +25,7 @@ Ref<TGLImageFrame> Frame(const Ref<TPixmap>& pixmap, int32_t flags) {
 }
 
 GLint TextureWidth(uint32_t name) {
-  BindTexture(name);
+  BindGLTextureForUpload(name);
   GLint width = 0;
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
   return width;
@@ -48,7 +48,7 @@ int32_t PageTexel(const TGLImageFrame& frame, int32_t x, int32_t y) {
 TEST_F(TextureAtlas, SmallFixedFramesShareAPagePerFilterModeAndOthersGetTheirOwn) {
   auto a = Frame(SolidPixmap(8, 8, -1), 0);
   auto b = Frame(PatternPixmap(20, 10), 0);
-  auto largest = Frame(SolidPixmap(126, 126, -1), 0);
+  auto largest = Frame(SolidPixmap(kAtlasMaxSide - 2, kAtlasMaxSide - 2, -1), 0);
   ASSERT_TRUE(a && b && largest);
   EXPECT_EQ(a->name, b->name);
   EXPECT_EQ(a->name, largest->name);
@@ -63,21 +63,23 @@ TEST_F(TextureAtlas, SmallFixedFramesShareAPagePerFilterModeAndOthersGetTheirOwn
   ASSERT_TRUE(filtered && filtered2);
   EXPECT_NE(filtered->name, a->name);
   EXPECT_EQ(filtered2->name, filtered->name);
-  BindTexture(filtered->name);
+  BindGLTextureForUpload(filtered->name);
   GLint mag = 0;
   glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
   EXPECT_EQ(mag, GL_LINEAR);
-  BindTexture(a->name);
+  BindGLTextureForUpload(a->name);
   glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &mag);
   EXPECT_EQ(mag, GL_NEAREST);
   EXPECT_EQ(AtlasPageCount(), 2);
 
-  // Too big once padded, mipmapped or dynamic: a texture of its own, with the
-  // image at its top-left.
+  // Too big with the border, or dynamic: a texture of its own, with the
+  // image at its top-left. The mipmapped border is wider.
   struct Own {
     int32_t width, height, flags;
   };
-  for (const Own& o : {Own{127, 10, 0}, Own{10, 127, IMAGE_FILTERED}, Own{200, 60, 0}, Own{8, 8, IMAGE_MIPMAPPED},
+  const int32_t side = kAtlasMaxSide;
+  for (const Own& o : {Own{side - 1, 10, 0}, Own{10, side - 1, IMAGE_FILTERED}, Own{side + 40, 60, 0},
+                       Own{side - 2 * kAtlasMipBorder + 1, 8, IMAGE_FILTERED | IMAGE_MIPMAPPED},
                        Own{8, 8, IMAGE_DYNAMIC | IMAGE_FILTERED}}) {
     auto own = Frame(SolidPixmap(o.width, o.height, -1), o.flags);
     ASSERT_TRUE(own);

@@ -12,7 +12,6 @@
 
 #include "glback/gl_graphics.h"
 #include "glback/platform/gl_native.h"
-#include "glback/internal/gl_texture_cache.h"
 #include "tests/gl2d/gl2d_fixture.h"
 
 namespace tazmix {
@@ -25,6 +24,7 @@ using GLDriver = GL2DTest;
 TVex2DDriver& Driver() { return *GLVex2DDriver(); }
 
 std::array<int32_t, 4> CurrentColorBytes() {
+  SeeGL();
   GLfloat c[4] = {};
   glGetFloatv(GL_CURRENT_COLOR, c);
   return {static_cast<int32_t>(std::lround(c[0] * 255)), static_cast<int32_t>(std::lround(c[1] * 255)),
@@ -109,6 +109,7 @@ TEST_F(GLDriver, CodesOutsideTheTableTurnBlendingAndTheAlphaTestOff) {
       Cls();
       SetBlend(before);
       SetBlend(code);
+      SeeGL();
       EXPECT_FALSE(glIsEnabled(GL_BLEND)) << code << " after " << before;
       EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST)) << code << " after " << before;
       DrawRect(10, 10, 20, 20);
@@ -119,16 +120,20 @@ TEST_F(GLDriver, CodesOutsideTheTableTurnBlendingAndTheAlphaTestOff) {
 
 TEST_F(GLDriver, BlendSettingsAreCachedUntilTheContextIsMadeCurrentAgain) {
   Driver().SetBlend(BLEND_ALPHA);
+  SeeGL();
   EXPECT_TRUE(glIsEnabled(GL_BLEND));
   glDisable(GL_BLEND);  // behind the driver's back
   Driver().SetBlend(BLEND_ALPHA);
+  SeeGL();
   EXPECT_FALSE(glIsEnabled(GL_BLEND)) << "a repeated mode must not reach GL";
 
   // Making the context current again forgets the cache; the context's own
   // blend mode (BLEND_MASK) is sent, then BLEND_ALPHA reaches GL again.
   SetGraphics(graphics_);
+  SeeGL();
   EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
   Driver().SetBlend(BLEND_ALPHA);
+  SeeGL();
   EXPECT_TRUE(glIsEnabled(GL_BLEND));
   EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
   GLint src = 0, dst = 0;
@@ -142,11 +147,13 @@ TEST_F(GLDriver, ResetGivesAFreshContextItsProjectionAndCache) {
   auto frame = GLVex2DDriver()->CreateFrameFromPixmap(SolidPixmap(4, 4, -1), 0);
   ASSERT_TRUE(frame);
   frame->Draw(0, 0, 4, 4, 0, 0, 0, 0, 4, 4);
-  EXPECT_TRUE(TexturingOn());
+  SeeGL();
+  EXPECT_TRUE(HeldTexturing());
   glViewport(0, 0, 1, 1);
   SetGraphics(graphics_);
-  EXPECT_FALSE(TexturingOn());
-  EXPECT_EQ(BoundTexture(), 0u);
+  EXPECT_FALSE(HeldTexturing());
+  EXPECT_EQ(HeldTexture(), 0u);
+  SeeGL();
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
   GLint viewport[4] = {};
   glGetIntegerv(GL_VIEWPORT, viewport);
@@ -189,6 +196,7 @@ TEST_F(GLDriver, AlphaAndColourAreClampedToBytes) {
 
 TEST_F(GLDriver, TheViewportScissorsInTopLeftCoordinates) {
   SetViewport(10, 20, 30, 15);
+  SeeGL();
   EXPECT_TRUE(glIsEnabled(GL_SCISSOR_TEST));
   GLint box[4] = {};
   glGetIntegerv(GL_SCISSOR_BOX, box);
@@ -211,6 +219,7 @@ TEST_F(GLDriver, TheViewportScissorsInTopLeftCoordinates) {
   EXPECT_EQ(InkIn(screen, 0, 0, kScreenW, kScreenH), 30 * 15);
 
   SetViewport(0, 0, kScreenW, kScreenH);
+  SeeGL();
   EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
   Cls();
   EXPECT_EQ(InkIn(Screen(), 0, 0, kScreenW, kScreenH, 0x00FF00), 0);
@@ -237,11 +246,13 @@ TEST_F(GLDriver, PointsLinesAndRectanglesLightTheirPixels) {
   EXPECT_EQ(InkIn(screen, 0, 31, kScreenW, kScreenH), 0);
 
   SetLineWidth(3);
+  SeeGL();
   GLfloat width = 0;
   glGetFloatv(GL_LINE_WIDTH, &width);
   EXPECT_EQ(width, 3.0f);
   SetLineWidth(std::numeric_limits<float>::quiet_NaN());
   SetLineWidth(0);
+  SeeGL();
   glGetFloatv(GL_LINE_WIDTH, &width);
   EXPECT_EQ(width, 3.0f);
 }

@@ -14,7 +14,7 @@
 #include "glback/gl_raw_2d.h"
 #include "glback/gl_raw_draw.h"
 #include "glback/gl_raw_text.h"
-#include "glback/internal/gl_texture_cache.h"
+#include "glback/internal/gl_queue.h"
 #include "glback/gl_texture_from_pixmap.h"
 #include "tests/gl2d/gl2d_fixture.h"
 #include "tests/rawtext/raw_fixture.h"
@@ -33,7 +33,9 @@ struct GLSnapshot {
   std::array<GLdouble, 16> projection{}, modelview{};
   std::array<GLfloat, 4> color{};
 
+  // After whatever the driver queued has reached GL.
   static GLSnapshot Take() {
+    SeeGL();
     GLSnapshot s;
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &s.bound);
     s.texturing = glIsEnabled(GL_TEXTURE_2D);
@@ -81,16 +83,17 @@ TEST_F(RawState, EveryHelperLeavesTheDriversStateAsItWas) {
       // The drawing layer's last call left an image bound and texturing on.
       SetBlend(blend);
       DrawImage(image, 0, 0);
-      ASSERT_TRUE(TexturingOn());
+      SeeGL();
+      ASSERT_TRUE(HeldTexturing());
       const GLSnapshot before = GLSnapshot::Take();
-      ASSERT_EQ(static_cast<uint32_t>(before.bound), BoundTexture());
+      ASSERT_EQ(static_cast<uint32_t>(before.bound), HeldTexture());
 
       helper.draw();
 
       EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
       EXPECT_TRUE(GLSnapshot::Take() == before);
-      EXPECT_EQ(static_cast<uint32_t>(before.bound), BoundTexture());
-      EXPECT_TRUE(TexturingOn());
+      EXPECT_EQ(static_cast<uint32_t>(before.bound), HeldTexture());
+      EXPECT_TRUE(HeldTexturing());
     }
   }
 }
@@ -157,12 +160,13 @@ TEST_F(RawState, NestedBracketsRestoreTheOuterCallersMatrices) {
 TEST_F(RawState, MakingATextureKeepsTheBindingAndUnpacking) {
   const auto image = PatternImage(4, 4);
   DrawImage(image, 0, 0);
+  SeeGL();
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 7);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
   const GLSnapshot before = GLSnapshot::Take();
   const uint32_t name = GLTextureFromPixmap(PatternPixmap(3, 5), 1);
   EXPECT_NE(name, 0u);
-  EXPECT_NE(name, BoundTexture());
+  EXPECT_NE(name, HeldTexture());
   EXPECT_TRUE(GLSnapshot::Take() == before);
   GLint alignment = 0;
   glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
