@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "draw2d/vex2d_graphics.h"
+#include "runtime/internal/degree_trig.h"
 
 namespace tazmix {
 
@@ -143,9 +144,9 @@ Ref<TImageFont> GetImageFont() { return CurrentGraphics().image_font; }
 
 void UpdateTransform() {
   TVex2DGraphics& g = CurrentGraphics();
-  const double radians = g.tform_rot * 0.017453292519943295;
-  const double s = std::sin(radians);
-  const double c = std::cos(radians);
+  double s = 0;
+  double c = 0;
+  SinCosDegrees(g.tform_rot, s, c);
   g.tform_ix = static_cast<float>(c * g.tform_scale_x);
   g.tform_iy = static_cast<float>(-s * g.tform_scale_y);
   g.tform_jx = static_cast<float>(s * g.tform_scale_x);

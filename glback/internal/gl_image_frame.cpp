@@ -101,21 +101,42 @@ TGLImageFrame::~TGLImageFrame() {
   seq = 0;
 }
 
+namespace {
+
+// Whether v is a whole number (floor is a library call on plain x86-64).
+bool Whole(float v) {
+  if (!(std::fabs(v) < 16777216.0f)) return std::isfinite(v);  // every float this large is whole
+  return static_cast<float>(static_cast<int32_t>(v)) == v;
+}
+
+}  // namespace
+
 void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx,
                          float sy, float sw, float sh) {
+  const auto w = static_cast<float>(width);
+  const auto h = static_cast<float>(height);
   uint8_t facts = 0;
-  // Inside the image, filtering only reaches the image and its border.
-  const bool inside = sx >= 0 && sy >= 0 && sx + sw <= static_cast<float>(width) &&
-                      sy + sh <= static_cast<float>(height);
-  if (opaque && inside) facts |= kQuadOpaque;
-  // Mipmapped textures are left alone: switching their filters per glyph
-  // cost more than it saved.
-  if (inside && (flags & (IMAGE_FILTERED | IMAGE_MIPMAPPED)) == IMAGE_FILTERED && sw == x1 - x0 &&
-      sh == y1 - y0 && std::floor(sx) == sx && std::floor(sy) == sy) {
-    facts |= kQuadTexelExact;
+  if (sx == 0 && sy == 0 && sw == w && sh == h) {
+    // The whole image, as DrawImage draws it.
+    facts = whole_facts;
+    if (x1 - x0 != w || y1 - y0 != h) facts &= ~kQuadTexelExact;
+    QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0, v0, u1, v1, facts);
+    return;
   }
+  // Inside the image, filtering only reaches the image and its border.
+  const bool inside = sx >= 0 && sy >= 0 && sx + sw <= w && sy + sh <= h;
+  if (inside) facts = whole_facts;
+  if (sw != x1 - x0 || sh != y1 - y0 || !Whole(sx) || !Whole(sy)) facts &= ~kQuadTexelExact;
   QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
                     u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale, facts);
+}
+
+void TGLImageFrame::KnowTexels() {
+  whole_facts = opaque ? kQuadOpaque : 0;
+  // Mipmapped textures are left alone: switching their filters per glyph
+  // cost more than it saved. A shrunk image (width 0) has fewer texels than
+  // pixels.
+  if ((flags & (IMAGE_FILTERED | IMAGE_MIPMAPPED)) == IMAGE_FILTERED && width > 0) whole_facts |= kQuadTexelExact;
 }
 
 Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, int32_t flags) {
@@ -127,6 +148,7 @@ Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, i
       frame->flags = flags;
       frame->width = pixmap->width;
       frame->height = pixmap->height;
+      frame->KnowTexels();
       return frame;
     }
   }
@@ -160,6 +182,7 @@ Ref<TGLImageFrame> TGLImageFrame::CreateFromPixmap(const Ref<TPixmap>& pixmap, i
     frame->width = pixmap->width;
     frame->height = pixmap->height;
   }
+  frame->KnowTexels();
   return frame;
 }
 

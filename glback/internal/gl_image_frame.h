@@ -35,6 +35,7 @@ class TGLImageFrame : public TImageFrame {
   int32_t flags = 0;      // the image flags it was made with
   int32_t width = 0;      // the image's size, in texels as in pixels; 0 when it was shrunk
   int32_t height = 0;
+  uint8_t whole_facts = 0;  // what a quad of the whole image knows of its texels (kQuad* of gl_queue.h)
 
   TGLImageFrame();
   ~TGLImageFrame() override;
@@ -42,6 +43,9 @@ class TGLImageFrame : public TImageFrame {
   // One textured quad; the source rectangle is in pixels of the image.
   void Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx, float sy,
             float sw, float sh) override;
+
+  // Works out whole_facts once the fields above are set.
+  void KnowTexels();
 
   // A frame whose texture (or page) holds the pixmap (which is not changed), sampled
   // linearly with IMAGE_FILTERED and carrying mipmaps with IMAGE_MIPMAPPED.

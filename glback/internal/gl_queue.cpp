@@ -342,12 +342,29 @@ void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1,
       tricks |= kTrickNearest;
     }
   }
-  GLVertex* v = BeginGLPrimitive(texture, GL_QUADS, 4, tricks);
+  GLRecording& q = c.queue;
+  GLRun* run = q.runs.empty() ? nullptr : &q.runs.back();
+  // The common case, a quad that continues the last run with room to spare,
+  // goes straight in.
+  const bool continues = run && !c.want_changed && run->state.texture == texture && run->state.mode == GL_QUADS &&
+                         !run->clear && q.used + 4 <= q.vertices.size() && q.used + 4 <= kFlushAt &&
+                         GLBack().shared.batching;
+  GLVertex* v = continues ? q.vertices.data() + q.used : BeginGLPrimitive(texture, GL_QUADS, 4, tricks);
   v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0};
   v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0};
   v[2] = {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1};
   v[3] = {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1};
-  EndGLPrimitive();
+  if (!continues) {
+    EndGLPrimitive();
+    return;
+  }
+  if (ChangesNoPixel(c)) return;
+  uint32_t* colors = q.colors.data() + q.used;
+  colors[0] = colors[1] = colors[2] = colors[3] = c.color;
+  run->tricks &= tricks;
+  if (run->color != c.color) run->one_color = false;
+  run->count += 4;
+  q.used += 4;
 }
 
 void SyncGL(int32_t cause) {
