@@ -317,8 +317,9 @@ void QueueGLPolygon(const GLVertex* points, int32_t count) {
 void QueueGLClear() {
   GLContext& c = CurrentGLContext();
   GLRun run;
-  run.state = c.want;
-  run.state.line_width = 0;
+  // A clear heeds the scissor alone; nothing else may tell two clears apart.
+  run.state.scissor = c.want.scissor;
+  run.state.scissor_rect = c.want.scissor_rect;
   run.clear = true;
   run.color = c.clear_color;
   run.first = static_cast<uint32_t>(c.queue.used);

@@ -64,15 +64,21 @@ GLShared& FollowGraphicsSeq() {
   return shared;
 }
 
-// The image with its border: every texel outside the image repeats the
-// image's nearest edge texel.
-Ref<TPixmap> BorderedPixmap(const TPixmap& rgba, int32_t width, int32_t height, int32_t border) {
+// The image with its border: texels outside the image repeat the image's
+// nearest edge texel. On a mipmapped page the border is laid out as a
+// texture of the image's own is (the image at its top-left corner, clamped
+// there, its last column and row repeated once, transparent beyond), so the
+// levels hold what such a texture's levels hold.
+Ref<TPixmap> BorderedPixmap(const TPixmap& rgba, int32_t width, int32_t height, int32_t border, bool mipmapped) {
   Ref<TPixmap> out = CreatePixmap(width, height, FORMAT_RGBA32, 4);
   if (!out) return nullptr;
-  for (int32_t y = 0; y < height; ++y) {
+  out->ClearPixels(0);
+  const int32_t right = mipmapped ? border + rgba.width + 1 : width;
+  const int32_t bottom = mipmapped ? border + rgba.height + 1 : height;
+  for (int32_t y = 0; y < bottom; ++y) {
     const uint8_t* row = rgba.PixelPtr(0, std::clamp(y - border, 0, rgba.height - 1));
     auto* dst = out->PixelPtr(0, y);
-    for (int32_t x = 0; x < width; ++x) {
+    for (int32_t x = 0; x < right; ++x) {
       const uint8_t* p = row + static_cast<size_t>(std::clamp(x - border, 0, rgba.width - 1)) * 4;
       std::copy_n(p, 4, dst + static_cast<size_t>(x) * 4);
     }
@@ -121,7 +127,8 @@ bool PlaceInAtlas(const Ref<TPixmap>& pixmap, int32_t flags, AtlasPlace& place) 
   const Ref<TPixmap> rgba = pixmap->format == FORMAT_RGBA32 ? pixmap : pixmap->Convert(FORMAT_RGBA32);
   if (!rgba) return false;
   const int32_t border = BorderOf(kind);
-  Ref<TPixmap> block = BorderedPixmap(*rgba, width, height, border);
+  const bool mipmapped = (kind & IMAGE_MIPMAPPED) != 0;
+  Ref<TPixmap> block = BorderedPixmap(*rgba, width, height, border, mipmapped);
   if (!block) return false;
 
   GLAtlasPage* page = nullptr;
@@ -147,8 +154,9 @@ bool PlaceInAtlas(const Ref<TPixmap>& pixmap, int32_t flags, AtlasPlace& place) 
   place.page_size = page->size;
   place.x = x + border;
   place.y = y + border;
-  // The border repeats the edge, so it is opaque exactly when the image is.
-  place.opaque = AllOpaque(*rgba);
+  // The border repeats the edge, so it is opaque exactly when the image is;
+  // smaller mipmap levels mix in the transparent part.
+  place.opaque = !mipmapped && AllOpaque(*rgba);
   return true;
 }
 

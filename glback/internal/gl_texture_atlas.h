@@ -10,11 +10,13 @@
 // Each frame sits inside a border repeating its own edge texels, so that
 // filtered sampling at any edge finds the image's own colours: one texel
 // wide on plain pages. On mipmapped pages the border is kAtlasMipBorder
-// texels and every place starts and ends on a multiple of it, so the first
-// kAtlasMipLevels levels below the full size never mix neighbours; the page
-// stops at that level, so a frame drawn smaller than 1/2^kAtlasMipLevels
-// samples its smallest level (where a texture of its own would go on
-// shrinking).
+// texels, laid out as a texture of the frame's own would be (clamped at the
+// top and left, the last column and row repeated once, transparent
+// beyond), and every place starts and ends on a multiple of it, so the
+// first kAtlasMipLevels levels below the full size hold what the frame's own
+// texture would and never mix neighbours. The page stops at that level: a
+// frame drawn smaller than 1/2^kAtlasMipLevels samples its smallest level
+// (where a texture of its own would go on shrinking).
 //
 // Pages belong to the GraphicsSeq they were made under: once it changes they
 // are forgotten without being deleted, like the frames of that context.

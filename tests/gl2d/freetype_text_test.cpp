@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <vector>
 
 #include "font/font.h"
 #include "font/freetype_font.h"
@@ -104,6 +106,91 @@ TEST_F(FreeTypeText, EveryLetterOfAWordInksItsOwnColumns) {
   }
   EXPECT_EQ(InkIn(screen, 0, 0, kScreenW, 9), 0);
   EXPECT_EQ(InkIn(screen, x + 2, 0, kScreenW, kScreenH), 0);
+}
+
+// The text drawn again glyph by glyph from textures of their own (dynamic
+// images stay off the shared pages), pen and matrix as the font moves them.
+void DrawGlyphsAlone(TImageFont& font, const String& text, float x, float y) {
+  const TVex2DGraphics& g = CurrentGraphics();
+  std::vector<Ref<TImage>> keep;
+  for (int32_t n = 0; n < text.Length(); ++n) {
+    const Ref<TImageGlyph> glyph = font.LoadGlyph(font.CharToGlyph(text[n]));
+    if (!glyph) continue;
+    if (glyph->_image) {
+      const Ref<TImage> alone = LoadImage(Ref<Object>(glyph->_image->Lock(0, 1, 0)), font._imageFlags | IMAGE_DYNAMIC);
+      keep.push_back(alone);
+      const auto w = static_cast<float>(alone->width);
+      const auto h = static_cast<float>(alone->height);
+      const auto gx = static_cast<float>(glyph->_x);
+      const auto gy = static_cast<float>(glyph->_y);
+      alone->Frame(0)->Draw(0, 0, w, h, gx * g.tform_ix + gy * g.tform_iy + x, gx * g.tform_jx + gy * g.tform_jy + y,
+                            0, 0, w, h);
+    }
+    x += g.tform_ix * glyph->_advance;
+    y += g.tform_jx * glyph->_advance;
+  }
+  Screen();  // drawn before the images go
+}
+
+struct Difference {
+  int32_t pixels = 0;
+  int32_t most = 0;  // the largest difference of one channel
+};
+
+Difference Compare(const Ref<TPixmap>& a, const Ref<TPixmap>& b) {
+  Difference d;
+  for (int32_t y = 0; y < a->height; ++y) {
+    for (int32_t x = 0; x < a->width; ++x) {
+      const int32_t p = Rgb(a, x, y), q = Rgb(b, x, y);
+      int32_t most = 0;
+      for (const int32_t shift : {0, 8, 16}) most = std::max(most, std::abs(((p >> shift) & 255) - ((q >> shift) & 255)));
+      d.pixels += most != 0;
+      d.most = std::max(d.most, most);
+    }
+  }
+  return d;
+}
+
+// Glyphs live on shared texture pages. At scale 1 a page gives exactly the
+// pixels a texture of the glyph's own gives. Drawn smaller, a smooth font
+// samples mipmap levels, whose texels at a glyph's top and left edges are
+// made from its border on a page but clamped in an own texture: the two
+// differ a little there (under a tenth of the inked pixels, by at most a
+// third of the range).
+TEST_F(FreeTypeText, GlyphsFromSharedPagesDrawAsFromTexturesOfTheirOwn) {
+  const String text(u"Wörter übrig");
+  for (const int32_t style : {0, FONT_SMOOTH}) {
+    const Ref<TImageFont> font = LoadImageFont(String(kFontPath), 16, style);
+    ASSERT_TRUE(font);
+    for (const Ref<TImageFont>& f : {font, Ref<TImageFont>(DefaultImageFont())}) {
+      SetImageFont(f);
+      SetBlend(BLEND_ALPHA);
+      Cls();
+      DrawText(text, 1.0f, 3.0f);
+      const Ref<TPixmap> paged = Screen();
+      Cls();
+      DrawGlyphsAlone(*f, text, 1.0f, 3.0f);
+      const Difference d = Compare(paged, Screen());
+      EXPECT_EQ(d.pixels, 0) << "style " << style;
+      EXPECT_GT(InkIn(paged, 0, 0, kScreenW, kScreenH), 100);
+    }
+  }
+  const Ref<TImageFont> big = LoadImageFont(String(kFontPath), 80, FONT_SMOOTH);
+  ASSERT_TRUE(big);
+  SetImageFont(big);
+  for (const float turn : {0.0f, 20.0f}) {
+    SetTransform(turn, 0.3f, 0.3f);
+    Cls();
+    DrawText(u"Äpfel", 2, 4);
+    const Ref<TPixmap> paged = Screen();
+    Cls();
+    DrawGlyphsAlone(*big, u"Äpfel", 2, 4);
+    const Difference d = Compare(paged, Screen());
+    const int32_t ink = InkIn(paged, 0, 0, kScreenW, kScreenH);
+    EXPECT_GT(ink, 200);
+    EXPECT_LE(d.pixels, ink / 10) << "turned " << turn;
+    EXPECT_LE(d.most, 85) << "turned " << turn;
+  }
 }
 
 }  // namespace
