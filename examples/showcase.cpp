@@ -1,5 +1,6 @@
 // showcase: a window with the drawing layer's basic shapes, an image (plain
-// and turned), and text in the built-in font and in a TrueType font.
+// and turned), text in the built-in font and in a TrueType font, and at the
+// bottom what drawing the frame before cost GL (LastFrameStats).
 //
 //   showcase [--font TTF] [--grab OUT.png]
 //
@@ -22,12 +23,26 @@ using namespace tazmix;
 namespace {
 
 constexpr int32_t kWidth = 640;
-constexpr int32_t kHeight = 240;
+constexpr int32_t kHeight = 250;
 
 // A path from the command line: RunApplication has moved to the program's
 // folder, so relative paths are taken from where the program was started.
 String ArgumentPath(const String& path) {
   return path.StartsWith("/") ? path : StartDirectory + "/" + path;
+}
+
+// The last frame that was drawn: a frame that repeats the one on screen is
+// not drawn again, and showing its zeros would change the next frame.
+FrameStats shown_stats;
+
+void DrawStats() {
+  const FrameStats s = LastFrameStats();
+  if (!s.repeated) shown_stats = s;
+  SetImageFont(nullptr);
+  SetColor(160, 160, 190);
+  DrawText("draws " + String::FromInt(shown_stats.draws) + "  binds " + String::FromInt(shown_stats.binds) +
+               "  vertices " + String::FromInt(shown_stats.vertices) + "  uploads " + String::FromInt(shown_stats.uploads),
+           20, kHeight - 24);
 }
 
 void DrawScene(const Ref<TImage>& tile, const Ref<TImageFont>& font) {
@@ -56,6 +71,7 @@ void DrawScene(const Ref<TImage>& tile, const Ref<TImageFont>& font) {
   DrawText("Hello from the built-in font", 20, 130);
   SetImageFont(font);
   DrawText(u"Grüße in TrueType", 20, 170);
+  DrawStats();
 }
 
 int ShowcaseMain() {

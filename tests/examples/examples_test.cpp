@@ -27,6 +27,7 @@ const Box kRect{259, 19, 361, 81};         // (260, 20, 100, 60)
 const Box kOval{399, 19, 521, 91};         // inside (400, 20, 120, 70)
 const Box kBuiltInText{20, 130, 20 + 28 * 8, 146};
 const Box kTrueTypeText{19, 165, 320, 215};
+const Box kStatsText{20, 226, 20 + 50 * 8, 242};  // the built-in font, 24 pixels above the bottom
 
 constexpr int32_t kBackground = 0x28283C;  // cls colour (40, 40, 60)
 
@@ -59,12 +60,12 @@ Ref<TPixmap> ShowcaseTest::frame_;
 TEST_F(ShowcaseTest, GrabbedFrameHasTheWindowSize) {
   ASSERT_TRUE(frame_);
   EXPECT_EQ(frame_->width, 640);
-  EXPECT_EQ(frame_->height, 240);
+  EXPECT_EQ(frame_->height, 250);
 }
 
 TEST_F(ShowcaseTest, NothingIsDrawnOutsideTheItems) {
   ASSERT_TRUE(frame_);
-  const Box items[] = {kImage, kTurned, kRect, kOval, kBuiltInText, kTrueTypeText};
+  const Box items[] = {kImage, kTurned, kRect, kOval, kBuiltInText, kTrueTypeText, kStatsText};
   int32_t stray = 0;
   for (int32_t y = 0; y < frame_->height; ++y) {
     for (int32_t x = 0; x < frame_->width; ++x) {
