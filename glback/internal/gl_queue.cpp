@@ -333,23 +333,19 @@ void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1,
   const GLTransform& t = c.transform;
   uint8_t tricks = 0;
   if ((facts & kQuadOpaque) && AlphaOf(c.color) == 255 && c.want.blend == BLEND_ALPHA) tricks |= kTrickNoBlend;
-  if (facts & kQuadTexelExact) {
+  if ((facts & kQuadTexelExact) && c.pixel_grid && t.ix == 1 && t.iy == 0 && t.jx == 0 && t.jy == 1) {
     // One texel per pixel at texel centres: one texel per local unit, the
     // identity matrix, a corner on a whole pixel, and pixels as units.
-    const float x = t.X(x0, y0, tx);
-    const float y = t.Y(x0, y0, ty);
-    if (c.pixel_grid && t.ix == 1 && t.iy == 0 && t.jx == 0 && t.jy == 1 && std::floor(x) == x &&
-        std::floor(y) == y) {
-      tricks |= kTrickNearest;
-    }
+    const float x = x0 + tx;
+    const float y = y0 + ty;
+    if (std::floor(x) == x && std::floor(y) == y) tricks |= kTrickNearest;
   }
   GLRecording& q = c.queue;
   GLRun* run = q.runs.empty() ? nullptr : &q.runs.back();
   // The common case, a quad that continues the last run with room to spare,
-  // goes straight in.
+  // goes straight in. (Without batching the queue is empty here.)
   const bool continues = run && !c.want_changed && run->state.texture == texture && run->state.mode == GL_QUADS &&
-                         !run->clear && q.used + 4 <= q.vertices.size() && q.used + 4 <= kFlushAt &&
-                         GLBack().shared.batching;
+                         !run->clear && q.used + 4 <= q.vertices.size() && q.used + 4 <= kFlushAt;
   GLVertex* v = continues ? q.vertices.data() + q.used : BeginGLPrimitive(texture, GL_QUADS, 4, tricks);
   v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0};
   v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0};
