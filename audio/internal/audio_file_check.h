@@ -21,6 +21,12 @@ const char* WaveFileFault(const uint8_t* data, size_t size);
 // Ogg (Vorbis, Opus, FLAC in Ogg): pages back to back up to the end of the
 // file, each with a matching checksum, the last one marked as the end.
 const char* OggFileFault(const uint8_t* data, size_t size);
+// The length of the Ogg page at `page`, header and body, or 0 when the `left`
+// bytes there do not hold it all.
+size_t OggPageLength(const uint8_t* page, size_t left);
+// The checksum of the Ogg page of `length` bytes at `page` (its own
+// checksum field counts as zeros).
+uint32_t OggPageCrc(const uint8_t* page, size_t length);
 // Native FLAC: metadata inside the file, then frames, the last of which ends
 // with the file and matches its checksum.
 const char* FlacFileFault(const uint8_t* data, size_t size);

@@ -86,6 +86,30 @@ std::string RowName(const ::testing::TestParamInfo<FileRow>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, SoundFile, ::testing::ValuesIn(FileRows()), RowName);
 
+class SoundRate : public AudioOutputTest, public ::testing::WithParamInterface<const char*> {};
+
+// A 1 s tone at 44.1 kHz is converted to the output's 48 kHz whole: it loads
+// at 1000 ms and sounds for 48000 frames, its last milliseconds included.
+TEST_P(SoundRate, ConvertedWholeToTheLastFrame) {
+  std::string bytes = DataFile(std::string("tone44.") + GetParam());
+  Ref<TSound> sound = LoadSound(Ref<Object>(CreateStaticBank(bytes.data(), static_cast<int32_t>(bytes.size()))));
+  ASSERT_TRUE(sound) << LastErrorText().ToUTF8String();
+  EXPECT_EQ(SoundLength(sound), 1000);
+  const int64_t start = out.Written();
+  Ref<TChannel> channel = PlaySound(sound);
+  const Frames got = out.ReadUntil(start, [&] { return !ChannelPlaying(channel); });
+  int64_t first = -1, last = -1;
+  for (int64_t i = 0; i < got.Count(); ++i) {
+    if (std::abs(got.At(i, 0)) < 200) continue;
+    if (first < 0) first = i;
+    last = i;
+  }
+  EXPECT_NEAR(last - first, 48000, 48);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SoundRate, ::testing::Values("flac", "ogg"),
+                         [](const auto& info) { return std::string(info.param); });
+
 using SoundSource = AudioOutputTest;
 
 // Sources that are no sound at all, and a WAV claiming 2 GiB of data in a
