@@ -16,8 +16,11 @@ namespace tazmix {
 // modules, AIFF, ...) pass unchecked.
 const char* AudioFileFault(const uint8_t* data, size_t size);
 
-// RIFF WAVE: a format chunk, then a data chunk, each inside the file.
-const char* WaveFileFault(const uint8_t* data, size_t size);
+// RIFF WAVE: a format chunk, then a data chunk, each inside the file of
+// `size` bytes, of which `data` holds the first `held`: chunks found past
+// those pass unchecked. Only their headers are read, so the start of a long
+// file is enough.
+const char* WaveFileFault(const uint8_t* data, size_t held, size_t size);
 // Ogg (Vorbis, Opus, FLAC in Ogg): pages back to back up to the end of the
 // file, each with a matching checksum, the last one marked as the end.
 const char* OggFileFault(const uint8_t* data, size_t size);

@@ -48,8 +48,8 @@ struct FileRow {
 class SoundFile : public AudioOutputTest, public ::testing::WithParamInterface<FileRow> {};
 
 // A whole file of each format loads at its length (from a file and from a
-// bank), also with a tag after its frames; a cut or damaged one gives Null and
-// one line naming the call and why.
+// bank), also with a tag after its frames, and opens as music; a cut or
+// damaged one gives Null from both, with one line naming the call and why.
 TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
   const FileRow& row = GetParam();
   std::string original = Original(row.format);
@@ -61,9 +61,12 @@ TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
     ASSERT_TRUE(sound) << LastErrorText().ToUTF8String();
     EXPECT_NEAR(SoundLength(sound), 300, 50);  // MP3 adds the encoder's padding
     EXPECT_TRUE(LoadSound(Ref<Object>(CreateStaticBank(original.data(), static_cast<int32_t>(original.size())))));
+    EXPECT_TRUE(OpenMusic(String::FromUTF8String(path))) << LastErrorText().ToUTF8String();
   } else {
     EXPECT_FALSE(sound);
     EXPECT_EQ(LastErrorText().Find("LoadSound(\""), 0) << LastErrorText().ToUTF8String();
+    EXPECT_FALSE(OpenMusic(String::FromUTF8String(path)));
+    EXPECT_EQ(LastErrorText().Find("OpenMusic(\""), 0) << LastErrorText().ToUTF8String();
   }
 }
 
