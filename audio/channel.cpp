@@ -48,7 +48,8 @@ int32_t FreeIndex() {
   }
   const int32_t count = static_cast<int32_t>(slots.size());
   if (count == 0 || count >= kMostMixerChannels) return -1;
-  slots.resize(static_cast<size_t>(SetPlatformChannelCount(count * 2 < kMostMixerChannels ? count * 2 : kMostMixerChannels)));
+  const int32_t wanted = count * 2 < kMostMixerChannels ? count * 2 : kMostMixerChannels;
+  slots.resize(static_cast<size_t>(SetPlatformChannelCount(wanted)));
   return static_cast<int32_t>(slots.size()) > count ? count : -1;
 }
 
@@ -145,7 +146,9 @@ Ref<TChannel> PlaySound(const Ref<TSound>& sound, const PlayOptions& options) {
   return channel->Play(sound, options.loops) ? channel : nullptr;
 }
 
-Ref<TChannel> PlaySound(const Ref<TSound>& sound, int32_t loops) { return PlaySound(sound, PlayOptions{.loops = loops}); }
+Ref<TChannel> PlaySound(const Ref<TSound>& sound, int32_t loops) {
+  return PlaySound(sound, PlayOptions{.loops = loops});
+}
 
 Ref<TChannel> PlaySound(const Ref<TSound>& sound, const Ref<TChannel>& channel, int32_t loops) {
   InitAudio();

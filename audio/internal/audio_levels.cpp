@@ -27,7 +27,8 @@ std::optional<float> CheckedPitch(float pitch, const char* call) {
   if (pitch >= MIN_PITCH && pitch <= MAX_PITCH) return pitch;
   char text[160];
   if (!(pitch > 0)) {
-    std::snprintf(text, sizeof text, "%s: pitch %g is not a positive factor; refused", call, static_cast<double>(pitch));
+    std::snprintf(text, sizeof text, "%s: pitch %g is not a positive factor; refused", call,
+                  static_cast<double>(pitch));
     NoteFailure(String::FromUTF8String(text));
     return std::nullopt;
   }

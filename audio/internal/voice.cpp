@@ -7,8 +7,9 @@ namespace tazmix {
 namespace {
 
 constexpr int kFracBits = 32;
+constexpr double kOne = static_cast<double>(uint64_t{1} << kFracBits);
 
-uint64_t StepOf(float pitch) { return static_cast<uint64_t>(std::llround(static_cast<double>(pitch) * (uint64_t{1} << kFracBits))); }
+uint64_t StepOf(float pitch) { return static_cast<uint64_t>(std::llround(static_cast<double>(pitch) * kOne)); }
 
 }  // namespace
 
@@ -31,8 +32,8 @@ void Voice::Render(int16_t* out, int32_t count) {
     for (; i < count; ++i) {
       const int64_t at = static_cast<int64_t>(_position >> kFracBits);
       const int64_t frac = static_cast<int64_t>(_position & 0xFFFFFFFFu) >> 16;  // 16 bits are plenty for samples
-      // Past the last frame the next is the first of the next loop, or the
-      // last held, so the end does not click.
+      // Past the last frame comes the first of the next loop, or nothing:
+      // the last frame is held rather than faded to silence.
       const int64_t next = at + 1 < _count ? at + 1 : _loops_left != 0 ? 0 : at;
       for (int side = 0; side < 2; ++side) {
         const int64_t a = _frames[at * 2 + side], b = _frames[next * 2 + side];

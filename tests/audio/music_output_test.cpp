@@ -2,8 +2,6 @@
 
 #include <atomic>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "runtime/error_report.h"
 #include "stream/stream.h"
@@ -129,11 +127,6 @@ class SpoilingStream : public CountingStream {
   int32_t Half() { return CountingStream::Size() / 2; }
   Fault fault_;
 };
-
-std::string DataFile(const std::string& name) {
-  std::ifstream in(std::string(TAZMIX_TEST_DATA_DIR) + "/audio/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // A 1 s piece whose stream goes bad while it plays never crashes or hangs:
 // PlayMusic answers false, or the piece ends no later than it would have.

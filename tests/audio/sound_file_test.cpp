@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "runtime/error_report.h"
@@ -12,11 +10,6 @@ using namespace tazmix;
 using namespace tazmix::testing;
 
 namespace {
-
-std::string DataFile(const std::string& name) {
-  std::ifstream in(std::string(TAZMIX_TEST_DATA_DIR) + "/audio/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // The file of each format: a 300 ms tone (made by sox, oggenc, flac, opusenc
 // and lame; the WAV here).
