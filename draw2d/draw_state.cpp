@@ -27,8 +27,8 @@ DrawStateModule& State() {
 
 // Colours run from 0 to 255 and alpha from 0 to 1; a value outside is
 // clamped by the driver and told, since SetAlpha(128) in place of
-// SetAlpha(0.5) would otherwise pass unnoticed. The checks come first and
-// are two comparisons, as these setters run every frame.
+// SetAlpha(0.5) would otherwise pass unnoticed. A value in range costs one
+// or two comparisons, as these setters run every frame.
 void TellColorOutOfRange(const char* call, bool& told, int32_t red, int32_t green, int32_t blue) {
   if (told) return;
   told = true;
