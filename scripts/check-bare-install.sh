@@ -41,7 +41,7 @@ if [ "${BARE_INSTALL_STAGE:-}" != mounted ]; then
   deb=${1:-}
   if [ -z "$deb" ]; then
     scripts/build.sh deb >"$cache/build.log" 2>&1 || fail "scripts/build.sh deb: see $cache/build.log"
-    deb=$(ls -t build/vindra_*.deb | head -n1)
+    deb=$(sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p' "$cache/build.log" | tail -n1)
   fi
   [ -f "$deb" ] || fail "no package at $deb"
   deb=$(realpath "$deb")
@@ -118,12 +118,12 @@ in_root() {
     HOME=/root DEBIAN_FRONTEND=noninteractive LANG=C.UTF-8 "$@"
 }
 
-before=$(in_root 60 dpkg-query -W -f='${Package}\n' | wc -l)
+before=$(in_root 60 dpkg-query -W | wc -l)
 in_root 300 apt-get update -qq >"$cache/apt.log" 2>&1 || fail "apt-get update: $(tail -n3 "$cache/apt.log")"
 say "installing $(basename "$deb") into the bare root"
 in_root 1200 apt-get install -y -q "/tmp/$(basename "$deb")" >>"$cache/apt.log" 2>&1 ||
   fail "apt-get install: $(tail -n5 "$cache/apt.log")"
-after=$(in_root 60 dpkg-query -W -f='${Package}\n' | wc -l)
+after=$(in_root 60 dpkg-query -W | wc -l)
 say "apt installed $((after - before)) packages ($before before); installed after $((SECONDS - started)) s"
 
 # The display runs outside the root; its socket is shown inside.
@@ -131,12 +131,12 @@ display_file=$cache/display
 rm -f "$display_file"
 Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$display_file" >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 200); do
-  [ -s "$display_file" ] && break
+deadline=$((SECONDS + 20))
+until [ -s "$display_file" ]; do
   kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb ended at its start"
+  [ "$SECONDS" -lt "$deadline" ] || fail "Xvfb did not start within 20 s"
   sleep 0.1
 done
-[ -s "$display_file" ] || fail "Xvfb did not start within 20 s"
 display=:$(tr -d '\n' <"$display_file")
 mkdir -p "$root/tmp/.X11-unix"
 mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
@@ -147,40 +147,46 @@ chroot "$root" env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/games HOME=/root DI
 game_pid=$!
 
 window=
-for _ in $(seq 300); do
-  window=$(DISPLAY=$display timeout 10 xdotool search --onlyvisible --name "^$title_prefix" 2>/dev/null | head -n1 || true)
-  [ -n "$window" ] && break
+deadline=$((SECONDS + 30))
+until [ -n "$window" ]; do
   kill -0 "$game_pid" 2>/dev/null || {
     wait "$game_pid" && status=0 || status=$?
     fail "the game ended ($status) without a window; it said: $(cat "$cache/game.err")"
   }
+  [ "$SECONDS" -lt "$deadline" ] || fail "no window within 30 s; the game said: $(cat "$cache/game.err")"
   sleep 0.1
+  window=$(DISPLAY=$display timeout 10 xdotool search --onlyvisible --name "^$title_prefix" 2>/dev/null | head -n1 || true)
 done
-[ -n "$window" ] || fail "no window within 30 s; the game said: $(cat "$cache/game.err")"
 title=$(DISPLAY=$display timeout 10 xdotool getwindowname "$window")
 say "window \"$title\" open after $((SECONDS - started)) s"
-
-# The title screen is drawn: more than a handful of colours in the window.
-shot=$cache/window.png
-colours=0
-for _ in $(seq 100); do
-  DISPLAY=$display timeout 10 xwd -id "$window" -silent | xwdtopnm 2>/dev/null | pnmtopng >"$shot" 2>/dev/null
-  colours=$(pngtopnm "$shot" | ppmhist -noheader 2>/dev/null | wc -l)
-  [ "$colours" -gt 16 ] && break
-  sleep 0.1
-done
-[ "$colours" -gt 16 ] || fail "the window stayed blank ($colours colours); the game said: $(cat "$cache/game.err")"
-say "the title screen is drawn ($colours colours): $shot"
 
 geometry=$(DISPLAY=$display timeout 10 xdotool getwindowgeometry --shell "$window")
 x=$(echo "$geometry" | sed -n 's/^X=//p')
 y=$(echo "$geometry" | sed -n 's/^Y=//p')
-DISPLAY=$display timeout 10 xdotool mousemove $((x + 5)) $((y + 5)) key Escape
-for _ in $(seq 100); do
-  kill -0 "$game_pid" 2>/dev/null || break
+width=$(echo "$geometry" | sed -n 's/^WIDTH=//p')
+height=$(echo "$geometry" | sed -n 's/^HEIGHT=//p')
+
+# The title screen is drawn: more than a handful of colours in the window.
+# (Cut from the whole screen: xwdtopnm reads the GL window's own visual with
+# red and blue swapped.)
+shot=$cache/window.png
+colours=0
+deadline=$((SECONDS + 20))
+while [ "$colours" -le 16 ]; do
+  [ "$SECONDS" -lt "$deadline" ] || fail "the window stayed blank ($colours colours); the game said: $(cat "$cache/game.err")"
+  DISPLAY=$display timeout 10 xwd -root -silent | xwdtopnm 2>/dev/null |
+    pamcut -left "$x" -top "$y" -width "$width" -height "$height" 2>/dev/null | pnmtopng >"$shot" 2>/dev/null || true
+  colours=$(pngtopnm "$shot" 2>/dev/null | ppmhist -noheader 2>/dev/null | wc -l)
   sleep 0.1
 done
-kill -0 "$game_pid" 2>/dev/null && fail "the game still runs 10 s after Escape"
+say "the title screen is drawn ($colours colours): $shot"
+
+DISPLAY=$display timeout 10 xdotool mousemove $((x + 5)) $((y + 5)) key Escape
+deadline=$((SECONDS + 10))
+while kill -0 "$game_pid" 2>/dev/null; do
+  [ "$SECONDS" -lt "$deadline" ] || fail "the game still runs 10 s after Escape"
+  sleep 0.1
+done
 wait "$game_pid" && status=0 || status=$?
 game_pid=
 [ "$status" -eq 0 ] || fail "the game ended with $status; it said: $(cat "$cache/game.err")"
