@@ -88,13 +88,15 @@ if [ "${BARE_INSTALL_STAGE:-}" != mounted ]; then
   mkdir -p "$root"
   tar --numeric-owner --zstd -C "$root" -xpf "$tarball"
   say "root ready after $((SECONDS - started)) s"
-  exec unshare --mount --propagation private env BARE_INSTALL_STAGE=mounted BARE_INSTALL_STARTED=$started \
+  exec unshare --mount --propagation private env BARE_INSTALL_STAGE=mounted BARE_INSTALL_ELAPSED=$((SECONDS - started)) \
     "$0" "$deb"
 fi
 
 # --- inside the mount namespace ---
 deb=$1
-started=$BARE_INSTALL_STARTED
+# The times printed count from the script's start.
+started=0
+SECONDS=$BARE_INSTALL_ELAPSED
 xvfb_pid=
 game_pid=
 cleanup() {
