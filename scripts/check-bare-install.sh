@@ -100,9 +100,8 @@ SECONDS=$BARE_INSTALL_ELAPSED
 xvfb_pid=
 game_pid=
 cleanup() {
-  [ -n "$game_pid" ] && kill -9 "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  return 0
+  if [ -n "$game_pid" ]; then kill -9 "$game_pid" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 
