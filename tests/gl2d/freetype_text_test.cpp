@@ -111,7 +111,7 @@ TEST_F(FreeTypeText, EveryLetterOfAWordInksItsOwnColumns) {
 // The text drawn again glyph by glyph from textures of their own (dynamic
 // images stay off the shared pages), pen and matrix as the font moves them.
 void DrawGlyphsAlone(TImageFont& font, const String& text, float x, float y) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("DrawGlyphsAlone");
   std::vector<Ref<TImage>> keep;
   for (int32_t n = 0; n < text.Length(); ++n) {
     const Ref<TImageGlyph> glyph = font.LoadGlyph(font.CharToGlyph(text[n]));
