@@ -101,16 +101,6 @@ TGLImageFrame::~TGLImageFrame() {
   seq = 0;
 }
 
-namespace {
-
-// Whether v is a whole number (floor is a library call on plain x86-64).
-bool Whole(float v) {
-  if (!(std::fabs(v) < 16777216.0f)) return std::isfinite(v);  // every float this large is whole
-  return static_cast<float>(static_cast<int32_t>(v)) == v;
-}
-
-}  // namespace
-
 void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float ty, float sx,
                          float sy, float sw, float sh) {
   const auto w = static_cast<float>(width);
@@ -126,7 +116,7 @@ void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float
   // Inside the image, filtering only reaches the image and its border.
   const bool inside = sx >= 0 && sy >= 0 && sx + sw <= w && sy + sh <= h;
   if (inside) facts = whole_facts;
-  if (sw != x1 - x0 || sh != y1 - y0 || !Whole(sx) || !Whole(sy)) facts &= ~kQuadTexelExact;
+  if (sw != x1 - x0 || sh != y1 - y0 || !GLWhole(sx) || !GLWhole(sy)) facts &= ~kQuadTexelExact;
   QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
                     u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale, facts);
 }

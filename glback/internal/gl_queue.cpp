@@ -14,9 +14,8 @@ namespace tazmix {
 
 namespace {
 
-// A queue this long goes to GL before more is gathered: it bounds the
-// buffers (1.3 MB) at one extra draw per 16384 quads.
-constexpr size_t kFlushAt = size_t{1} << 16;
+static_assert(kGLQuads == GL_QUADS);
+constexpr size_t kFlushAt = kGLQueueFlushAt;
 
 // Room for `count` more vertices; what is queued goes first when the queue
 // would grow past its bound.
@@ -184,13 +183,15 @@ void DrawArrays(const GLRun& r) {
 
 // Every run of the recording, in order.
 void Draw(GLContext& c, const GLRecording& q) {
-  const bool arrays = GLBack().shared.batching;
+  // Arrays only when there are vertices: a queue of clears has none.
+  const bool arrays = GLBack().shared.batching && q.used > 0;
   bool texcoords = false;
   bool colors = false;
   if (arrays) {
     constexpr GLsizei kStride = sizeof(GLVertex);
-    glVertexPointer(2, GL_FLOAT, kStride, &q.vertices[0].x);
-    glTexCoordPointer(2, GL_FLOAT, kStride, &q.vertices[0].u);
+    const GLVertex* v = q.vertices.data();
+    glVertexPointer(2, GL_FLOAT, kStride, &v->x);
+    glTexCoordPointer(2, GL_FLOAT, kStride, &v->u);
     glColorPointer(4, GL_UNSIGNED_BYTE, 0, q.colors.data());
     glEnableClientState(GL_VERTEX_ARRAY);
   }
@@ -327,41 +328,10 @@ void QueueGLClear() {
   if (!GLBack().shared.batching) Flush(c, FLUSH_UNBATCHED);
 }
 
-void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, float tx, float ty,
-                       float u0, float v0, float u1, float v1, uint8_t facts) {
-  GLContext& c = CurrentGLContext();
-  const GLTransform& t = c.transform;
-  uint8_t tricks = 0;
-  if ((facts & kQuadOpaque) && AlphaOf(c.color) == 255 && c.want.blend == BLEND_ALPHA) tricks |= kTrickNoBlend;
-  if ((facts & kQuadTexelExact) && c.pixel_grid && t.ix == 1 && t.iy == 0 && t.jx == 0 && t.jy == 1) {
-    // One texel per pixel at texel centres: one texel per local unit, the
-    // identity matrix, a corner on a whole pixel, and pixels as units.
-    const float x = x0 + tx;
-    const float y = y0 + ty;
-    if (std::floor(x) == x && std::floor(y) == y) tricks |= kTrickNearest;
-  }
-  GLRecording& q = c.queue;
-  GLRun* run = q.runs.empty() ? nullptr : &q.runs.back();
-  // The common case, a quad that continues the last run with room to spare,
-  // goes straight in. (Without batching the queue is empty here.)
-  const bool continues = run && !c.want_changed && run->state.texture == texture && run->state.mode == GL_QUADS &&
-                         !run->clear && q.used + 4 <= q.vertices.size() && q.used + 4 <= kFlushAt;
-  GLVertex* v = continues ? q.vertices.data() + q.used : BeginGLPrimitive(texture, GL_QUADS, 4, tricks);
-  v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0};
-  v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0};
-  v[2] = {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1};
-  v[3] = {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1};
-  if (!continues) {
-    EndGLPrimitive();
-    return;
-  }
-  if (ChangesNoPixel(c)) return;
-  uint32_t* colors = q.colors.data() + q.used;
-  colors[0] = colors[1] = colors[2] = colors[3] = c.color;
-  run->tricks &= tricks;
-  if (run->color != c.color) run->one_color = false;
-  run->count += 4;
-  q.used += 4;
+void QueueQuadRun(uint32_t texture, const GLVertex corners[4], uint8_t tricks) {
+  GLVertex* v = BeginGLPrimitive(texture, GL_QUADS, 4, tricks);
+  std::copy_n(corners, 4, v);
+  EndGLPrimitive();
 }
 
 void SyncGL(int32_t cause) {

@@ -18,8 +18,10 @@
 // done here: the reference the batched pictures are tested against.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
+#include "draw2d/vex2d_driver.h"
 #include "glback/internal/gl_state.h"
 #include "pixmap/pixmap.h"
 
@@ -30,6 +32,17 @@ namespace tazmix {
 inline constexpr uint8_t kQuadOpaque = 1;      // every texel it can sample has alpha 255
 inline constexpr uint8_t kQuadTexelExact = 2;  // one texel per local unit from a texel corner,
                                                // sampled linearly without mipmaps
+
+// A queue this long goes to GL before more is gathered: it bounds the
+// buffers (1.3 MB) at one extra draw per 16384 quads.
+inline constexpr size_t kGLQueueFlushAt = size_t{1} << 16;
+inline constexpr uint32_t kGLQuads = 0x0007;  // GL_QUADS, without GL's header here
+
+// Whether v is a whole number (floor is a library call on plain x86-64).
+inline bool GLWhole(float v) {
+  if (!(v < 16777216.0f && v > -16777216.0f)) return v == v && v - v == 0;  // large floats are whole; not NaN or inf
+  return static_cast<float>(static_cast<int32_t>(v)) == v;
+}
 
 // Reads TAZMIX_BATCH once, at the driver's start.
 void ReadGLBatchSwitch();
@@ -54,13 +67,51 @@ void QueueGLPolygon(const GLVertex* points, int32_t count);
 // Clears the scissored surface to the clear colour.
 void QueueGLClear();
 
+// A quad that cannot continue the last run: through Begin and End.
+void QueueQuadRun(uint32_t texture, const GLVertex corners[4], uint8_t tricks);
+
 // One quad with the local corners (x0, y0) top-left and (x1, y1)
 // bottom-right, transformed by the current matrix and translated by
 // (tx, ty), textured from `texture` with (u0, v0) at the top-left corner and
 // (u1, v1) at the bottom-right one. `facts` as above; kQuadTexelExact is
 // checked against the matrix, the position and the pixel grid here.
-void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, float tx, float ty,
-                       float u0, float v0, float u1, float v1, uint8_t facts);
+// Inline: every image and glyph drawn comes this way, and most continue the
+// run before them.
+inline void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, float tx, float ty,
+                              float u0, float v0, float u1, float v1, uint8_t facts) {
+  GLContext& c = CurrentGLContext();
+  const GLTransform& t = c.transform;
+  const uint8_t alpha = static_cast<uint8_t>(c.color >> 24);
+  uint8_t tricks = 0;
+  if ((facts & kQuadOpaque) && alpha == 255 && c.want.blend == BLEND_ALPHA) tricks |= kTrickNoBlend;
+  if ((facts & kQuadTexelExact) && c.pixel_grid && t.ix == 1 && t.iy == 0 && t.jx == 0 && t.jy == 1) {
+    // One texel per pixel at texel centres: one texel per local unit, the
+    // identity matrix, a corner on a whole pixel, and pixels as units.
+    const float x = x0 + tx;
+    const float y = y0 + ty;
+    if (GLWhole(x) && GLWhole(y)) tricks |= kTrickNearest;
+  }
+  const GLVertex corners[4] = {{t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0},
+                               {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0},
+                               {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1},
+                               {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1}};
+  GLRecording& q = c.queue;
+  GLRun* run = q.runs.empty() ? nullptr : &q.runs.back();
+  // Continues the last run with room to spare: straight in. (Without
+  // batching the queue is empty here; an invisible quad goes the long way,
+  // which drops it.)
+  if (!run || c.want_changed || run->state.texture != texture || run->state.mode != kGLQuads || run->clear ||
+      q.used + 4 > q.vertices.size() || q.used + 4 > kGLQueueFlushAt || alpha == 0) {
+    QueueQuadRun(texture, corners, tricks);
+    return;
+  }
+  std::copy_n(corners, 4, q.vertices.data() + q.used);
+  std::fill_n(q.colors.data() + q.used, 4, c.color);
+  run->tricks &= tricks;
+  if (run->color != c.color) run->one_color = false;
+  run->count += 4;
+  q.used += 4;
+}
 
 // Sends everything queued to GL and brings GL to the drawing state (blend
 // mode, scissor, viewport, projection, current colour, and the texture and
