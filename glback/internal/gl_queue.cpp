@@ -256,9 +256,10 @@ void Flush(GLContext& c, int32_t cause) {
 }  // namespace
 
 bool GLRecording::SameAs(const GLRecording& other) const noexcept {
+  // A recording of clears alone has no vertex buffers to compare.
   return used == other.used && runs == other.runs &&
-         std::memcmp(vertices.data(), other.vertices.data(), used * sizeof(GLVertex)) == 0 &&
-         std::memcmp(colors.data(), other.colors.data(), used * sizeof(uint32_t)) == 0;
+         (used == 0 || (std::memcmp(vertices.data(), other.vertices.data(), used * sizeof(GLVertex)) == 0 &&
+                        std::memcmp(colors.data(), other.colors.data(), used * sizeof(uint32_t)) == 0));
 }
 
 void ReadGLBatchSwitch() {
