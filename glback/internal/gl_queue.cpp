@@ -481,6 +481,8 @@ void DrawGLPixels(const TPixmap& rgba, int32_t x, int32_t y) {
   glPixelZoom(1.0f, 1.0f);
   SetGLBlendState(h.state.blend);
   if (h.texturing) glEnable(GL_TEXTURE_2D);
+  // Where pixels are drawn as a textured quad (the web), GL's colour is left white.
+  CurrentGLContext().held.color_known = false;
 }
 
 void ReadGLPixels(TPixmap& rgba, int32_t x, int32_t y) {
