@@ -71,6 +71,7 @@
 #include "graphics/graphics.h"
 #include "graphics/graphics_driver.h"
 #include "graphics/graphics_flags.h"
+#include "graphics/graphics_icon.h"
 #include "graphics/graphics_mode.h"
 
 // font: fonts, font loaders, FreeType
