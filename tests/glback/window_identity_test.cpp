@@ -19,6 +19,9 @@ using vindra::e2e::XClient;
 TEST(WindowIdentity, TheWindowTakesTheApplicationsNameAndIcon) {
   VirtualDisplay display;
   ASSERT_TRUE(display.Running()) << "Xvfb did not start";
+  // The modules start before the display is named: the session bus that
+  // SDL looks for then would otherwise be sought through it.
+  InitGLGraphics();
   setenv("DISPLAY", display.Name().c_str(), 1);
   unsetenv("SDL_VIDEODRIVER");
   ApplicationName = "tazmix-probe";

@@ -25,9 +25,11 @@ const std::string kPeer = TAZMIX_TEST_HELPER_DIR "/clipboard_peer";
 TEST(Clipboard, TextTravelsAsUtf8BetweenPrograms) {
   VirtualDisplay display;
   ASSERT_TRUE(display.Running()) << "Xvfb did not start";
+  // The system starts before the display is named: the session bus that
+  // SDL looks for then would otherwise be sought through it.
+  InitSystem();
   setenv("DISPLAY", display.Name().c_str(), 1);
   unsetenv("SDL_VIDEODRIVER");
-  InitSystem();
 
   // Umlauts, and a character beyond 16 bits that travels as one four-byte
   // sequence.
@@ -61,6 +63,7 @@ TEST(Clipboard, TextTravelsAsUtf8BetweenPrograms) {
 }
 
 TEST(Clipboard, WithoutADisplayTheAnswerIsEmptyWithTheReason) {
+  InitSystem();
   setenv("DISPLAY", ":65000", 1);
   setenv("WAYLAND_DISPLAY", "none", 1);
   unsetenv("SDL_VIDEODRIVER");
