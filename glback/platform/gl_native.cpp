@@ -20,12 +20,17 @@
 #include "system/platform/sdl_window_registry.h"
 #include "glback/internal/window_placement.h"
 #include "graphics/graphics_flags.h"
+#include "graphics/graphics_icon.h"
+#include "graphics/internal/icon_listener.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
 
 namespace tazmix {
 
 namespace {
+
+// SDL refuses larger windows (in its words, "Window is too large.").
+constexpr int32_t kLargestWindowSide = 16384;
 
 struct NativeContext {
   int32_t kind = GL_CONTEXT_SHARED;
@@ -158,6 +163,23 @@ void OnWindowEvent(const SDL_Event& event, void*) {
   }
 }
 
+// The program's icon on one of its own windows (a window of the caller's
+// keeps the icon it has).
+void ShowIcon(SDL_Window* window, const Ref<TPixmap>& icon) {
+  if (!icon) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels, icon->width, icon->height, 32,
+                                                            icon->pitch, SDL_PIXELFORMAT_RGBA32);
+  if (!surface) return;
+  SDL_SetWindowIcon(window, surface);
+  SDL_FreeSurface(surface);
+}
+
+void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
+  for (auto& [handle, rec] : contexts) {
+    if (rec->kind == GL_CONTEXT_WINDOWED || rec->kind == GL_CONTEXT_FULLSCREEN) ShowIcon(rec->window, icon);
+  }
+}
+
 // SDL's own words for what just failed.
 String SDLError() { return String::FromUTF8String(SDL_GetError()); }
 
@@ -166,6 +188,7 @@ bool BringUp() {
   if (!EnsureGLVideo()) return false;
   if (!listening) {
     AddSDLEventListener(OnWindowEvent, nullptr);
+    SetGraphicsIconListener(ShowIconOnOwnWindows);
     listening = true;
   }
   return true;
@@ -185,6 +208,11 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
                        int32_t flags, const String& title) {
   if (width <= 0 || height <= 0) {
     NoteFailure("the size must be at least 1 x 1");
+    return 0;
+  }
+  if (width > kLargestWindowSide || height > kLargestWindowSide) {
+    NoteFailure("the size must be at most " + String::FromInt(kLargestWindowSide) + " x " +
+                String::FromInt(kLargestWindowSide));
     return 0;
   }
   if (!BringUp()) {
@@ -252,6 +280,7 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
   rec->mode_with_rate = with_rate;
   ReadClientSize(*rec);
   const int32_t handle = Register(std::move(rec));
+  ShowIcon(window, GraphicsIcon());
   SDL_ShowWindow(window);
   return handle;
 }
