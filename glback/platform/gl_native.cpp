@@ -190,10 +190,10 @@ String SDLError() { return String::FromUTF8String(SDL_GetError()); }
 
 bool BringUp() {
   if (!EnsureGLVideo()) return false;
-  if (!listening) {
+  if (!state.listening) {
     AddSDLEventListener(OnWindowEvent, nullptr);
     SetGraphicsIconListener(ShowIconOnOwnWindows);
-    listening = true;
+    state.listening = true;
   }
   return true;
 }
