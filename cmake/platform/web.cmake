@@ -25,10 +25,12 @@ set(TAZMIX_WEB_LINK_OPTIONS
   -sOFFSCREEN_FRAMEBUFFER=1
   # Pixel transfers go through glback/platform/web/gl_texture_web.cpp.
   -Wl,--wrap=glTexImage2D -Wl,--wrap=glTexSubImage2D -Wl,--wrap=glPixelStorei -Wl,--wrap=glReadPixels
-  -sASYNCIFY=1
+  # Asyncify; a program of this repository that never waits (a test run
+  # under node) goes without it: target property TAZMIX_WEB_NO_ASYNCIFY.
+  $<$<NOT:$<BOOL:$<TARGET_PROPERTY:TAZMIX_WEB_NO_ASYNCIFY>>>:-sASYNCIFY=1>
   # Room for the stack of locals unwound at a wait: the deepest loop of a
   # program (a screen inside a screen inside a round) stays far below it.
-  -sASYNCIFY_STACK_SIZE=262144
+  $<$<NOT:$<BOOL:$<TARGET_PROPERTY:TAZMIX_WEB_NO_ASYNCIFY>>>:-sASYNCIFY_STACK_SIZE=262144>
   -sALLOW_MEMORY_GROWTH=1
   -sINITIAL_MEMORY=33554432)
 list(APPEND TAZMIX_DEPENDENCIES tazmix_web_platform)
