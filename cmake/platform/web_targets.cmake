@@ -57,7 +57,8 @@ set(TAZMIX_NODE_TEST_SETS
   "runtime|tests/runtime/*_test.cpp|application_test"
   "stream|tests/stream/*_test.cpp|unreadable_test"
   "pixmap|tests/pixmap/*_test.cpp|png_loader_test|png_save_test"
-  "word_file|tests/game/word_list_test.cpp")
+  "word_file|tests/game/word_list_test.cpp"
+  "web_platform|tests/web/*_test.cpp")
 # Node's file layer also takes file names as text: names that are not UTF-8
 # do not survive it.
 set(TAZMIX_NODE_TEST_FILTER "-WordListProgram.*:*MayNotBeRead*:*NotReadable*:*Unprivileged*:*NotUtf8*")

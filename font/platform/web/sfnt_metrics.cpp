@@ -54,7 +54,6 @@ const char* SfntMetrics::Read(const std::vector<uint8_t>& file) {
   if (head.length < 54 || hhea.length < 36 || maxp.length < 6) return "a table it needs is missing or short";
   units_per_em_ = U16(head.data + 18);
   if (units_per_em_ < 16 || units_per_em_ > 16384) return "its units per em are out of range";
-  integer_ppem_ = (U16(head.data + 16) & 8) != 0;
   glyphs_ = U16(maxp.data + 4);
   long_metrics_ = U16(hhea.data + 34);
   if (long_metrics_ == 0 || long_metrics_ > glyphs_ || hmtx_.length < 4u * long_metrics_) {
@@ -164,13 +163,8 @@ int32_t SfntMetrics::GlyphOf(int32_t code) const {
 void SfntMetrics::LineMetrics(int32_t pixels, int32_t* ascend, int32_t* descend, int32_t* height) const {
   const double scale = static_cast<double>(pixels) / units_per_em_;
   *height = Round(line_height_ * scale);
-  if (integer_ppem_) {
-    *ascend = Round(ascender_ * scale);
-    *descend = Round(descender_ * scale);
-  } else {
-    *ascend = static_cast<int32_t>(std::ceil(ascender_ * scale));
-    *descend = static_cast<int32_t>(std::floor(descender_ * scale));
-  }
+  *ascend = static_cast<int32_t>(std::ceil(ascender_ * scale));
+  *descend = static_cast<int32_t>(std::floor(descender_ * scale));
 }
 
 int32_t SfntMetrics::Advance(int32_t glyph, int32_t pixels) const {

@@ -19,8 +19,9 @@ class SfntMetrics {
   int32_t GlyphCount() const { return glyphs_; }
   // The glyph of a Unicode character (0, the missing glyph, when none).
   int32_t GlyphOf(int32_t code) const;
-  // Line metrics at `pixels` per em in whole pixels, rounded as a hinted
-  // FreeType size rounds them; the descender is negative.
+  // Line metrics at `pixels` per em in whole pixels, rounded as FreeType
+  // rounds a size's (ascender up, descender down, height to the nearest);
+  // the descender is negative.
   void LineMetrics(int32_t pixels, int32_t* ascend, int32_t* descend, int32_t* height) const;
   // The advance of a glyph in whole pixels at `pixels` per em.
   int32_t Advance(int32_t glyph, int32_t pixels) const;
@@ -37,7 +38,6 @@ class SfntMetrics {
   uint16_t tables_ = 0;
   int32_t glyphs_ = 0;
   int32_t units_per_em_ = 0;
-  bool integer_ppem_ = false;
   int32_t ascender_ = 0, descender_ = 0, line_height_ = 0;
   Table hmtx_;
   uint16_t long_metrics_ = 0;
