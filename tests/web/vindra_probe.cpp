@@ -1,8 +1,8 @@
 // Vindra! as the page test drives it: the game itself, and after every
 // frame what it shows written where the test's script reads it
-// (window.vindraProbe): the screen, the score, the words left and the
-// middle of a cell of the word and of a cell off it, which the test clicks
-// with the browser's own mouse.
+// (window.vindraProbe): the screen, the score, the words left, the last
+// flash, and the middle of a cell of the word and of a cell off it, which the
+// test clicks with the browser's own mouse.
 #include <emscripten.h>
 
 #include "game/active_screen.h"
@@ -30,11 +30,10 @@ void CellOf(bool on_word, int32_t& x, int32_t& y) {
                  y);
 }
 
-EM_JS(void, PublishFrame, (int screen, int score, int words, int hit_x, int hit_y, int miss_x, int miss_y), {
-  var names = ['none', 'title', 'round', 'end'];
+EM_JS(void, PublishFrame, (int screen, int score, int words, int flash, int hit_x, int hit_y, int miss_x, int miss_y), {
   var frames = window.vindraProbe ? window.vindraProbe.frames + 1 : 1;
-  window.vindraProbe = {screen: names[screen], frames: frames, score: score, words: words,
-                        hit: [hit_x, hit_y], miss: [miss_x, miss_y]};
+  window.vindraProbe = {screen: ['none', 'title', 'round', 'end'][screen], frames: frames, score: score,
+                        words: words, flash: ['skip', 'miss', 'hit'][flash], hit: [hit_x, hit_y], miss: [miss_x, miss_y]};
 });
 
 Ref<Object> Publish(int32_t, const Ref<Object>& data, const Ref<Object>&) {
@@ -42,8 +41,8 @@ Ref<Object> Publish(int32_t, const Ref<Object>& data, const Ref<Object>&) {
   CellOf(true, hit_x, hit_y);
   CellOf(false, miss_x, miss_y);
   const bool round = ActiveScreen() == Screen::Round;
-  PublishFrame(static_cast<int>(ActiveScreen()), Score, round && WordList ? WordList->Count() : -1, hit_x, hit_y,
-               miss_x, miss_y);
+  PublishFrame(static_cast<int>(ActiveScreen()), Score, round && WordList ? WordList->Count() : -1, FlashMode, hit_x,
+               hit_y, miss_x, miss_y);
   return data;
 }
 
