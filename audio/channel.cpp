@@ -1,5 +1,7 @@
 #include "audio/channel.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "audio/audio_module.h"
@@ -10,8 +12,6 @@
 namespace tazmix {
 
 namespace {
-
-constexpr int32_t kMostChannels = 256;
 
 // What the library knows of each mixer channel: whether the program holds
 // it, which play it carries, and the sound of that play, kept alive while it
@@ -39,7 +39,7 @@ void DropEnded() {
 }
 
 // A channel neither held nor busy, adding channels when all are; -1 when
-// kMostChannels are in use.
+// kMostMixerChannels are in use.
 int32_t FreeIndex() {
   DropEnded();
   std::vector<Slot>& slots = Slots();
@@ -47,8 +47,9 @@ int32_t FreeIndex() {
     if (!slots[i].held && !PlatformChannelBusy(static_cast<int32_t>(i))) return static_cast<int32_t>(i);
   }
   const int32_t count = static_cast<int32_t>(slots.size());
-  if (count == 0 || count >= kMostChannels) return -1;
-  slots.resize(static_cast<size_t>(SetPlatformChannelCount(count * 2 < kMostChannels ? count * 2 : kMostChannels)));
+  if (count == 0 || count >= kMostMixerChannels) return -1;
+  const int32_t wanted = count * 2 < kMostMixerChannels ? count * 2 : kMostMixerChannels;
+  slots.resize(static_cast<size_t>(SetPlatformChannelCount(wanted)));
   return static_cast<int32_t>(slots.size()) > count ? count : -1;
 }
 
@@ -96,6 +97,13 @@ void TChannel::SetPan(float pan) {
   if (Current()) PlatformSetGains(_index, PanGains(_pan));
 }
 
+void TChannel::SetPitch(float pitch) {
+  const std::optional<float> taken = CheckedPitch(pitch, "SetChannelPitch");
+  if (!taken) return;
+  _pitch = *taken;
+  if (Current()) PlatformSetPitch(_index, _pitch);
+}
+
 bool TChannel::Playing() { return Current() && PlatformChannelBusy(_index); }
 
 Ref<TChannel> AllocChannel() {
@@ -110,29 +118,46 @@ Ref<TChannel> AllocChannel() {
   return New<TChannel>(index, 0, true);
 }
 
-Ref<TChannel> PlaySound(const Ref<TSound>& sound, int32_t loops) { return PlaySound(sound, nullptr, loops); }
+bool TChannel::Play(const Ref<TSound>& sound, int32_t loops) {
+  Slot& slot = Slots()[static_cast<size_t>(_index)];
+  // A new play: handles of the channel's earlier plays stop answering.
+  _generation = ++slot.generation;
+  // The sound before is let go only after the mixer has stopped reading it.
+  const Ref<TSound> before = std::exchange(slot.sound, sound);
+  if (PlatformPlay(_index, *sound, loops, MixerVolume(_volume), PanGains(_pan), _pitch)) return true;
+  slot.sound = nullptr;
+  return false;
+}
+
+Ref<TChannel> PlaySound(const Ref<TSound>& sound, const PlayOptions& options) {
+  InitAudio();
+  if (!sound) return nullptr;
+  const std::optional<float> pitch = CheckedPitch(options.pitch, "PlaySound");
+  if (!pitch) return nullptr;
+  const int32_t index = FreeIndex();
+  if (index < 0) {
+    NoteFailure("PlaySound: every channel is held or busy");
+    return nullptr;
+  }
+  Ref<TChannel> channel = New<TChannel>(index, 0, false);
+  channel->_volume = ClampLevel(options.volume, 0, 1);
+  channel->_pan = ClampLevel(options.pan, -1, 1);
+  channel->_pitch = *pitch;
+  return channel->Play(sound, options.loops) ? channel : nullptr;
+}
+
+Ref<TChannel> PlaySound(const Ref<TSound>& sound, int32_t loops) {
+  return PlaySound(sound, PlayOptions{.loops = loops});
+}
 
 Ref<TChannel> PlaySound(const Ref<TSound>& sound, const Ref<TChannel>& channel, int32_t loops) {
   InitAudio();
   if (!sound) return nullptr;
-  Ref<TChannel> target = channel && channel->Current() ? channel : nullptr;
-  if (!target) {
-    const int32_t index = FreeIndex();
-    if (index < 0) {
-      NoteFailure("PlaySound: every channel is held or busy");
-      return nullptr;
-    }
-    target = New<TChannel>(index, 0, false);
-  }
-  Slot& slot = Slots()[static_cast<size_t>(target->_index)];
-  // A new play: handles of the channel's earlier plays stop answering.
-  target->_generation = ++slot.generation;
-  slot.sound = sound;
-  if (!PlatformPlay(target->_index, *sound, loops, MixerVolume(target->_volume), PanGains(target->_pan))) {
-    slot.sound = nullptr;
-    return nullptr;
-  }
-  return target;
+  // A free channel's handle whose sound has ended only tells of that play:
+  // playing on it would make it answer for a sound it was not returned for.
+  const bool own = channel && channel->Current() && (channel->_held || PlatformChannelBusy(channel->_index));
+  if (!own) return PlaySound(sound, loops);
+  return channel->Play(sound, loops) ? channel : nullptr;
 }
 
 }  // namespace tazmix

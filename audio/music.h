@@ -17,8 +17,21 @@ namespace tazmix {
 class TMusic : public Object {};
 
 // The piece a URL holds (any URL the stream layer opens) in any format the
-// decoders know. Only its start is read here. Null, with the reason
-// recorded, when the URL cannot be opened or no decoder knows the data.
+// decoders know. Null, with the reason recorded, when the URL cannot be
+// opened, no decoder knows the data, or the file is found cut off or
+// damaged: a piece of up to 32 MiB is read through once here and checked as
+// LoadSound checks sounds (sound.h), without being kept; of a longer one
+// only the start is read, which tells a WAV file cut off. Other long pieces,
+// and streams that cannot tell their size, meet only their decoder's checks.
+//
+// A piece whose stream fails while it plays (a long piece damaged further
+// on, a file changed or cut on disk, a stream that raises) never crashes or
+// hangs the program: PlayMusic answers false when the decoder cannot start
+// it, and a playing piece ends early at the fault (MusicPlaying turns false)
+// or skips the damaged part; changed WAV samples, which carry no checksum,
+// play as they are. A piece at another rate than the output's may end up to
+// 512 frames of its own early (12 ms at 44.1 kHz): its decoder converts as
+// it streams, through SDL's converter, which loses them (see sound.h).
 Ref<TMusic> OpenMusic(const Ref<Object>& url);
 Ref<TMusic> OpenMusic(const String& url);
 

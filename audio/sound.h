@@ -22,6 +22,15 @@ class TSound : public Object {
 // streams. Null, with the reason recorded (runtime/error_report.h), when the
 // URL cannot be opened or the file is empty, cut off, damaged or of an
 // unknown kind; never raises for that.
+//
+// A sound at another rate than the output's is converted to it whole, to
+// its last frame, except MP3: its decoder converts while it decodes, through
+// SDL's converter, which keeps back up to 512 frames of the source for its
+// filter and loses them at the end (12 ms at 44.1 kHz). The FLAC and Vorbis
+// decoders would too; they are handed the file restated at the output's rate
+// and the sound is converted afterwards. An MP3 file's rate sits in every
+// frame and sets the frame's length, so it cannot be restated (and its
+// length carries the encoder's padding anyway).
 Ref<TSound> LoadSound(const Ref<Object>& url);
 Ref<TSound> LoadSound(const String& url);
 

@@ -6,7 +6,8 @@
 # the program's real folder through /proc/self/exe). arial.ttf is a link to
 # Liberation Sans of Debian's fonts-liberation2, not a copy. Only the install
 # rules of the component "game" go into the package; the library's own rules
-# belong to other components and stay out.
+# belong to other components and stay out. The game's rules are left out of a
+# plain `cmake --install`, which installs the library alone.
 
 # The version is the one in the window title, so the two never differ.
 file(STRINGS ${PROJECT_SOURCE_DIR}/game/game_app.h VINDRA_TITLE_LINE REGEX "GAME_TITLE = ")
@@ -79,21 +80,21 @@ add_custom_target(vindra_package_files DEPENDS ${VINDRA_GZIPPED} ${VINDRA_ICON_F
 # cmake/wordlist.cmake).
 add_dependencies(vindra_package_files vindra)
 
-install(TARGETS vindra RUNTIME DESTINATION ${VINDRA_GAME_DIR} COMPONENT game)
+install(TARGETS vindra RUNTIME DESTINATION ${VINDRA_GAME_DIR} COMPONENT game EXCLUDE_FROM_ALL)
 install(FILES ${VINDRA_PICTURE_FILES} ${TAZMIX_BIN_DIR}/Language.txt ${VINDRA_PACKAGE_FILES}/links/arial.ttf
-  DESTINATION ${VINDRA_GAME_DIR} COMPONENT game)
-install(FILES ${VINDRA_PACKAGE_FILES}/links/vindra DESTINATION games COMPONENT game)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VINDRA_APP_ID}.desktop DESTINATION share/applications COMPONENT game)
-install(FILES ${VINDRA_PACKAGE_FILES}/${VINDRA_APP_ID}.metainfo.xml DESTINATION share/metainfo COMPONENT game)
+  DESTINATION ${VINDRA_GAME_DIR} COMPONENT game EXCLUDE_FROM_ALL)
+install(FILES ${VINDRA_PACKAGE_FILES}/links/vindra DESTINATION games COMPONENT game EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${VINDRA_APP_ID}.desktop DESTINATION share/applications COMPONENT game EXCLUDE_FROM_ALL)
+install(FILES ${VINDRA_PACKAGE_FILES}/${VINDRA_APP_ID}.metainfo.xml DESTINATION share/metainfo COMPONENT game EXCLUDE_FROM_ALL)
 foreach(size ${VINDRA_ICON_SIZES})
   install(FILES ${VINDRA_PACKAGE_FILES}/icons/vindra-${size}.png
-    DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${VINDRA_APP_ID}.png COMPONENT game)
+    DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${VINDRA_APP_ID}.png COMPONENT game EXCLUDE_FROM_ALL)
 endforeach()
 install(FILES ${VINDRA_PACKAGE_FILES}/copyright ${VINDRA_PACKAGE_FILES}/changelog.Debian.gz
-  DESTINATION share/doc/vindra COMPONENT game)
-install(FILES ${VINDRA_PACKAGE_FILES}/vindra.6.gz DESTINATION share/man/man6 COMPONENT game)
+  DESTINATION share/doc/vindra COMPONENT game EXCLUDE_FROM_ALL)
+install(FILES ${VINDRA_PACKAGE_FILES}/vindra.6.gz DESTINATION share/man/man6 COMPONENT game EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides
-  RENAME vindra COMPONENT game)
+  RENAME vindra COMPONENT game EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vindra)
@@ -116,7 +117,13 @@ set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${VINDRA_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+# dpkg-shlibdeps finds the libraries the program is linked with. SDL opens
+# libGL.so.1 itself when the window opens, and libGL hands drawing to Mesa's
+# driver: both are named here, else a machine without them gets no window
+# (DebPackage.EveryLibraryItLoadsComesFromItsDepends checks the list).
+# Under Wayland, or with SDL_VIDEO_X11_FORCE_EGL, SDL opens libEGL instead.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libgl1, libgl1-mesa-dri")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libegl1, libegl-mesa0")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)
 

@@ -1,82 +1,121 @@
 #include "draw2d/draw_state.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "draw2d/vex2d_graphics.h"
+#include "runtime/error_report.h"
 
 namespace tazmix {
 
 namespace {
 
-CollisionMatrix& CollisionRef() {
-  static CollisionMatrix matrix;
-  return matrix;
+struct DrawStateModule {
+  CollisionMatrix collision;
+  // Whether each setter has told of a value out of range: once per run is
+  // enough to find the mistake, and a program that makes it every frame (or
+  // fades through 0..255) must not flood standard error.
+  bool alpha_told = false;
+  bool color_told = false;
+  bool cls_color_told = false;
+};
+
+DrawStateModule& State() {
+  static DrawStateModule state;
+  return state;
 }
+
+// Colours run from 0 to 255 and alpha from 0 to 1; a value outside is
+// clamped by the driver and told, since SetAlpha(128) in place of
+// SetAlpha(0.5) would otherwise pass unnoticed. A value in range costs one
+// or two comparisons, as these setters run every frame.
+void TellColorOutOfRange(const char* call, bool& told, int32_t red, int32_t green, int32_t blue) {
+  if (told) return;
+  told = true;
+  String given, used;
+  for (const int32_t value : {red, green, blue}) {
+    const String separator = given.IsEmpty() ? "" : ", ";
+    given += separator + String::FromInt(value);
+    used += separator + String::FromInt(std::clamp(value, 0, 255));
+  }
+  FailureScope scope(call, given);
+  scope.Fail("each value runs from 0 to 255; " + used + " were used");
+}
+
+// Any bit above the lowest eight: below 0 or above 255.
+bool OutOfByteRange(int32_t red, int32_t green, int32_t blue) { return ((red | green | blue) & ~0xFF) != 0; }
 
 }  // namespace
 
 void SetColor(int32_t red, int32_t green, int32_t blue) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetColor");
+  if (OutOfByteRange(red, green, blue)) TellColorOutOfRange("SetColor", State().color_told, red, green, blue);
   g.color_red = red;
   g.color_green = green;
   g.color_blue = blue;
-  CurrentDriver().SetColor(red, green, blue);
+  CurrentDriver("SetColor").SetColor(red, green, blue);
 }
 
 void GetColor(int32_t& red, int32_t& green, int32_t& blue) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("GetColor");
   red = g.color_red;
   green = g.color_green;
   blue = g.color_blue;
 }
 
 void SetClsColor(int32_t red, int32_t green, int32_t blue) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetClsColor");
+  if (OutOfByteRange(red, green, blue)) TellColorOutOfRange("SetClsColor", State().cls_color_told, red, green, blue);
   g.clscolor_red = red;
   g.clscolor_green = green;
   g.clscolor_blue = blue;
-  CurrentDriver().SetClsColor(red, green, blue);
+  CurrentDriver("SetClsColor").SetClsColor(red, green, blue);
 }
 
 void GetClsColor(int32_t& red, int32_t& green, int32_t& blue) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("GetClsColor");
   red = g.clscolor_red;
   green = g.clscolor_green;
   blue = g.clscolor_blue;
 }
 
 void SetAlpha(float alpha) {
-  CurrentGraphics().color_alpha = alpha;
-  CurrentDriver().SetAlpha(alpha);
+  CurrentGraphics("SetAlpha").color_alpha = alpha;
+  if (!(alpha >= 0.0f && alpha <= 1.0f) && !State().alpha_told) {
+    State().alpha_told = true;
+    FailureScope scope("SetAlpha", NumberText(alpha));
+    scope.Fail(String("alpha runs from 0 to 1; ") + (alpha > 1.0f ? "1" : "0") + " was used");
+  }
+  CurrentDriver("SetAlpha").SetAlpha(alpha);
 }
 
-float GetAlpha() { return CurrentGraphics().color_alpha; }
+float GetAlpha() { return CurrentGraphics("GetAlpha").color_alpha; }
 
 void SetBlend(int32_t blend) {
-  CurrentGraphics().blend_mode = blend;
-  CurrentDriver().SetBlend(blend);
+  CurrentGraphics("SetBlend").blend_mode = blend;
+  CurrentDriver("SetBlend").SetBlend(blend);
 }
 
-int32_t GetBlend() { return CurrentGraphics().blend_mode; }
+int32_t GetBlend() { return CurrentGraphics("GetBlend").blend_mode; }
 
 void SetLineWidth(float width) {
-  CurrentGraphics().line_width = width;
-  CurrentDriver().SetLineWidth(width);
+  CurrentGraphics("SetLineWidth").line_width = width;
+  CurrentDriver("SetLineWidth").SetLineWidth(width);
 }
 
-float GetLineWidth() { return CurrentGraphics().line_width; }
+float GetLineWidth() { return CurrentGraphics("GetLineWidth").line_width; }
 
 void SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetViewport");
   g.viewport_x = x;
   g.viewport_y = y;
   g.viewport_w = width;
   g.viewport_h = height;
-  CurrentDriver().SetViewport(x, y, width, height);
+  CurrentDriver("SetViewport").SetViewport(x, y, width, height);
 }
 
 void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("GetViewport");
   x = g.viewport_x;
   y = g.viewport_y;
   width = g.viewport_w;
@@ -84,51 +123,51 @@ void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
 }
 
 void SetOrigin(float x, float y) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetOrigin");
   g.origin_x = x;
   g.origin_y = y;
 }
 
 void GetOrigin(float& x, float& y) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("GetOrigin");
   x = g.origin_x;
   y = g.origin_y;
 }
 
 void SetHandle(float x, float y) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetHandle");
   g.handle_x = -x;
   g.handle_y = -y;
 }
 
 void GetHandle(float& x, float& y) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("GetHandle");
   x = -g.handle_x;
   y = -g.handle_y;
 }
 
 void SetRotation(float degrees) {
-  CurrentGraphics().tform_rot = degrees;
+  CurrentGraphics("SetRotation").tform_rot = degrees;
   UpdateTransform();
 }
 
-float GetRotation() { return CurrentGraphics().tform_rot; }
+float GetRotation() { return CurrentGraphics("GetRotation").tform_rot; }
 
 void SetScale(float x, float y) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetScale");
   g.tform_scale_x = x;
   g.tform_scale_y = y;
   UpdateTransform();
 }
 
 void GetScale(float& x, float& y) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("GetScale");
   x = g.tform_scale_x;
   y = g.tform_scale_y;
 }
 
 void SetTransform(float degrees, float scale_x, float scale_y) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetTransform");
   g.tform_rot = degrees;
   g.tform_scale_x = scale_x;
   g.tform_scale_y = scale_y;
@@ -136,13 +175,13 @@ void SetTransform(float degrees, float scale_x, float scale_y) {
 }
 
 void SetImageFont(const Ref<TImageFont>& font) {
-  CurrentGraphics().image_font = font ? font : Ref<TImageFont>(DefaultImageFont());
+  CurrentGraphics("SetImageFont").image_font = font ? font : Ref<TImageFont>(DefaultImageFont());
 }
 
-Ref<TImageFont> GetImageFont() { return CurrentGraphics().image_font; }
+Ref<TImageFont> GetImageFont() { return CurrentGraphics("GetImageFont").image_font; }
 
 void UpdateTransform() {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("UpdateTransform");
   const double radians = g.tform_rot * 0.017453292519943295;
   const double s = std::sin(radians);
   const double c = std::cos(radians);
@@ -150,10 +189,10 @@ void UpdateTransform() {
   g.tform_iy = static_cast<float>(-s * g.tform_scale_y);
   g.tform_jx = static_cast<float>(s * g.tform_scale_x);
   g.tform_jy = static_cast<float>(c * g.tform_scale_y);
-  CurrentDriver().SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
-  CollisionRef() = CollisionMatrix{g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy};
+  CurrentDriver("UpdateTransform").SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
+  State().collision = CollisionMatrix{g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy};
 }
 
-const CollisionMatrix& CollisionTransform() { return CollisionRef(); }
+const CollisionMatrix& CollisionTransform() { return State().collision; }
 
 }  // namespace tazmix

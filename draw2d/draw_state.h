@@ -1,6 +1,8 @@
 // Reading and changing the drawing state of the current 2D graphics context.
 // Each setter stores the value in the current graphics and, where the driver
-// holds that state too, passes it on unclamped.
+// holds that state too, passes it on unclamped. Without open graphics every
+// function here raises TNullObjectException naming itself:
+//   SetColor: no graphics are open; call OpenGraphics first
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,11 @@
 
 namespace tazmix {
 
+// Colours run from 0 to 255 each and alpha from 0 to 1; the driver clamps
+// what lies outside. The first value out of range that each of SetColor,
+// SetClsColor and SetAlpha gets is told in a line, e.g.
+//   SetAlpha(128): alpha runs from 0 to 1; 1 was used
+// and later ones pass silently, so a mistake made every frame is told once.
 void SetColor(int32_t red, int32_t green, int32_t blue);
 void GetColor(int32_t& red, int32_t& green, int32_t& blue);
 void SetClsColor(int32_t red, int32_t green, int32_t blue);

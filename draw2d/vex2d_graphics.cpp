@@ -20,6 +20,12 @@ Ref<TImageFont>& DefaultFontRef() {
   return font;
 }
 
+// The first drawing call of many a program comes before OpenGraphics: the
+// text it dies with says which call and what to do.
+[[noreturn]] void ThrowNoGraphics(const char* call) {
+  ThrowNullObject(String(call) + ": no graphics are open; call OpenGraphics first\n");
+}
+
 }  // namespace
 
 TVex2DDriver* TVex2DGraphics::Driver() { return _driver.get(); }
@@ -103,15 +109,15 @@ Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const
 
 TImageFont* DefaultImageFont() { return DefaultFontRef().get(); }
 
-TVex2DGraphics& CurrentGraphics() {
+TVex2DGraphics& CurrentGraphics(const char* call) {
   TVex2DGraphics* g = CurrentRef().get();
-  if (!g) ThrowNullObject();
+  if (!g) ThrowNoGraphics(call);
   return *g;
 }
 
-TVex2DDriver& CurrentDriver() {
+TVex2DDriver& CurrentDriver(const char* call) {
   TVex2DDriver* d = CurrentVex2DDriver();
-  if (!d) ThrowNullObject();
+  if (!d) ThrowNoGraphics(call);
   return *d;
 }
 

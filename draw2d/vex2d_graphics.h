@@ -91,9 +91,11 @@ class TVex2DGraphics : public TGraphics {
 // Null until the first TVex2DGraphics has been created.
 TImageFont* DefaultImageFont();
 
-// The current graphics and its driver for the module functions; both raise
-// TNullObjectException when no 2D graphics context is current.
-TVex2DGraphics& CurrentGraphics();
-TVex2DDriver& CurrentDriver();
+// The current graphics and its driver for the module functions. Without a
+// current 2D context both raise TNullObjectException whose text names `call`
+// (the public function asking) and what to do:
+//   SetColor: no graphics are open; call OpenGraphics first
+TVex2DGraphics& CurrentGraphics(const char* call);
+TVex2DDriver& CurrentDriver(const char* call);
 
 }  // namespace tazmix

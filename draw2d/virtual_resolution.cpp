@@ -8,39 +8,44 @@
 namespace tazmix {
 
 void SetVirtualResolution(float width, float height) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetVirtualResolution");
   g.vres_own = 1;  // no longer follows the window's size
   ApplyVirtualResolution(width, height);
 }
 
-float VirtualResolutionWidth() { return CurrentGraphics().vres_width; }
-float VirtualResolutionHeight() { return CurrentGraphics().vres_height; }
+float VirtualResolutionWidth() { return CurrentGraphics("VirtualResolutionWidth").vres_width; }
+float VirtualResolutionHeight() { return CurrentGraphics("VirtualResolutionHeight").vres_height; }
 
 void SetVirtualResolutionFit(int32_t fit) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetVirtualResolutionFit");
   g.vres_fit = fit == VIRTUAL_LETTERBOX ? VIRTUAL_LETTERBOX : VIRTUAL_STRETCH;
   ApplyVirtualResolution(g.vres_width, g.vres_height);
 }
 
-int32_t VirtualResolutionFit() { return CurrentGraphics().vres_fit; }
+int32_t VirtualResolutionFit() { return CurrentGraphics("VirtualResolutionFit").vres_fit; }
 
 float VirtualMouseX() {
   const float x = static_cast<float>(MouseX());
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("VirtualMouseX");
   return (x - g.vres_mousexorigin) * g.vres_mousexscale;
 }
 
 float VirtualMouseY() {
   const float y = static_cast<float>(MouseY());
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("VirtualMouseY");
   return (y - g.vres_mouseyorigin) * g.vres_mouseyscale;
 }
 
-float VirtualMouseXSpeed() { return static_cast<float>(MouseXSpeed()) * CurrentGraphics().vres_mousexscale; }
-float VirtualMouseYSpeed() { return static_cast<float>(MouseYSpeed()) * CurrentGraphics().vres_mouseyscale; }
+float VirtualMouseXSpeed() {
+  return static_cast<float>(MouseXSpeed()) * CurrentGraphics("VirtualMouseXSpeed").vres_mousexscale;
+}
+
+float VirtualMouseYSpeed() {
+  return static_cast<float>(MouseYSpeed()) * CurrentGraphics("VirtualMouseYSpeed").vres_mouseyscale;
+}
 
 void MoveVirtualMouse(float x, float y) {
-  const TVex2DGraphics& g = CurrentGraphics();
+  const TVex2DGraphics& g = CurrentGraphics("MoveVirtualMouse");
   MoveMouse(FloatToInt(x / g.vres_mousexscale + g.vres_mousexorigin),
             FloatToInt(y / g.vres_mouseyscale + g.vres_mouseyorigin));
 }

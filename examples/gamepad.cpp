@@ -8,15 +8,15 @@
 // it; --frames N ends after N frames.
 #include <cstdio>
 
-#include "draw2d/draw2d.h"
-#include "glback/gl_vex2d_driver.h"
-#include "graphics/graphics.h"
-#include "runtime/application.h"
-#include "system/event.h"
-#include "system/gamepad.h"
-#include "system/hook.h"
-#include "system/keys.h"
-#include "system/polled_input.h"
+#include <tazmix/draw2d/draw2d.h>
+#include <tazmix/glback/gl_vex2d_driver.h>
+#include <tazmix/graphics/graphics.h>
+#include <tazmix/runtime/application.h>
+#include <tazmix/system/event.h>
+#include <tazmix/system/gamepad.h>
+#include <tazmix/system/hook.h>
+#include <tazmix/system/keys.h>
+#include <tazmix/system/polled_input.h>
 
 using namespace tazmix;
 

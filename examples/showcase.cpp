@@ -8,14 +8,14 @@
 // the PNG could not be loaded or written.
 #include <cstdio>
 
-#include "draw2d/draw2d.h"
-#include "font/freetype_font.h"
-#include "glback/gl_vex2d_driver.h"
-#include "graphics/graphics.h"
-#include "pixmap/png_loader.h"
-#include "runtime/application.h"
-#include "system/keys.h"
-#include "system/polled_input.h"
+#include <tazmix/draw2d/draw2d.h>
+#include <tazmix/font/freetype_font.h>
+#include <tazmix/glback/gl_vex2d_driver.h>
+#include <tazmix/graphics/graphics.h>
+#include <tazmix/pixmap/png_loader.h>
+#include <tazmix/runtime/application.h>
+#include <tazmix/system/keys.h>
+#include <tazmix/system/polled_input.h>
 
 using namespace tazmix;
 

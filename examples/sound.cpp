@@ -17,18 +17,18 @@
 #include <string>
 #include <vector>
 
-#include "audio/audio_module.h"
-#include "audio/channel.h"
-#include "audio/music.h"
-#include "audio/sound.h"
-#include "audio/wave_bank.h"
-#include "draw2d/draw2d.h"
-#include "glback/gl_vex2d_driver.h"
-#include "graphics/graphics.h"
-#include "runtime/application.h"
-#include "stream/bank.h"
-#include "system/keys.h"
-#include "system/polled_input.h"
+#include <tazmix/audio/audio_module.h>
+#include <tazmix/audio/channel.h>
+#include <tazmix/audio/music.h>
+#include <tazmix/audio/sound.h>
+#include <tazmix/audio/wave_bank.h>
+#include <tazmix/draw2d/draw2d.h>
+#include <tazmix/glback/gl_vex2d_driver.h>
+#include <tazmix/graphics/graphics.h>
+#include <tazmix/runtime/application.h>
+#include <tazmix/stream/bank.h>
+#include <tazmix/system/keys.h>
+#include <tazmix/system/polled_input.h>
 
 using namespace tazmix;
 

@@ -13,12 +13,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "draw2d/draw2d.h"
-#include "glback/gl_vex2d_driver.h"
-#include "graphics/graphics.h"
-#include "runtime/application.h"
-#include "system/keys.h"
-#include "system/polled_input.h"
+#include <tazmix/draw2d/draw2d.h>
+#include <tazmix/glback/gl_vex2d_driver.h>
+#include <tazmix/graphics/graphics.h>
+#include <tazmix/runtime/application.h>
+#include <tazmix/system/keys.h>
+#include <tazmix/system/polled_input.h>
 
 using namespace tazmix;
 

@@ -68,4 +68,10 @@ void FailureScope::Fail(const String& reason) {
 
 String QuoteText(const String& text) { return String("\"") + text + String("\""); }
 
+String NumberText(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  return String(text);
+}
+
 }  // namespace tazmix

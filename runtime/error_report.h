@@ -67,5 +67,7 @@ class FailureScope {
 
 // `text` between double quotes: "ball.png".
 String QuoteText(const String& text);
+// A number as failure lines show it, short: 128, 0.5, 1e+30, nan, inf.
+String NumberText(double value);
 
 }  // namespace tazmix

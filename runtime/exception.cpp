@@ -5,7 +5,9 @@
 
 namespace tazmix {
 
-String TNullObjectException::ToString() const { return "Attempt to access field or method of Null object"; }
+String TNullObjectException::ToString() const {
+  return why.IsEmpty() ? String("Attempt to access field or method of Null object") : why;
+}
 String TNullMethodException::ToString() const { return "Attempt to call abstract method"; }
 String TNullFunctionException::ToString() const { return "Attempt to call uninitialized function pointer"; }
 String TArrayBoundsException::ToString() const { return "Attempt to index array element beyond array length"; }
@@ -23,6 +25,11 @@ void Throw(Ref<Object> object) { throw Thrown(std::move(object)); }
 void Throw(const String& text) { throw Thrown(text.AsObject()); }
 void ThrowRuntimeError(const String& message) { Throw(TRuntimeException::Create(message)); }
 void ThrowNullObject() { Throw(New<TNullObjectException>()); }
+void ThrowNullObject(const String& why) {
+  auto e = New<TNullObjectException>();
+  e->why = why;
+  Throw(e);
+}
 void ThrowNullMethod() { Throw(New<TNullMethodException>()); }
 void ThrowNullFunction() { Throw(New<TNullFunctionException>()); }
 void ThrowArrayBounds() { Throw(New<TArrayBoundsException>()); }

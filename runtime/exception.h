@@ -16,6 +16,9 @@ class TTazmoException : public Object {};
 class TNullObjectException : public TTazmoException {
  public:
   String ToString() const override;
+  // Set where the library knows which call needed the object and what to do
+  // about it; it then replaces the general text.
+  String why;
 };
 class TNullMethodException : public TTazmoException {
  public:
@@ -61,6 +64,10 @@ class Thrown {
 [[noreturn]] void Throw(const String& text);
 [[noreturn]] void ThrowRuntimeError(const String& message);
 [[noreturn]] void ThrowNullObject();
+// The same class with a text of its own, e.g.
+// "SetColor: no graphics are open; call OpenGraphics first\n": it ends with
+// a line end because the uncaught path writes the text as it is.
+[[noreturn]] void ThrowNullObject(const String& why);
 [[noreturn]] void ThrowNullMethod();
 [[noreturn]] void ThrowNullFunction();
 [[noreturn]] void ThrowArrayBounds();
@@ -71,6 +78,11 @@ class Thrown {
 template <class T>
 T& NotNull(const Ref<T>& ref) {
   if (!ref) ThrowNullObject();
+  return *ref;
+}
+template <class T>
+T& NotNull(const Ref<T>& ref, const char* why) {
+  if (!ref) ThrowNullObject(why);
   return *ref;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 
 #include "runtime/exception.h"
 #include "runtime/internal/utf8.h"
@@ -38,6 +39,10 @@ String::String(std::string_view utf8) : rep_(MakeRep(DecodeUtf8(utf8, Utf8Fallba
 String::String(const char16_t* units) : String(FromWString(units)) {}
 String::String(std::u16string units) : rep_(MakeRep(std::move(units))) {}
 String::String(std::u16string_view units) : rep_(MakeRep(std::u16string(units))) {}
+String::String(const char8_t* utf8) : String(utf8 ? std::u8string_view(utf8) : std::u8string_view()) {}
+String::String(const std::u8string& utf8) : String(std::u8string_view(utf8)) {}
+String::String(std::u8string_view utf8)
+    : String(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())) {}
 String::String(Ref<StringObject> rep) : rep_(rep ? std::move(rep) : EmptyRep()) {}
 
 bool String::FromObject(const Object* object, String* out) {
@@ -171,6 +176,10 @@ std::string String::ToCString() const {
 std::u16string String::ToWString() const { return Units(); }
 
 std::string String::ToUTF8String() const { return EncodeUtf8(View(), Utf8Pairs::kUnitByUnit); }
+
+std::ostream& operator<<(std::ostream& out, const String& text) {
+  return out << EncodeUtf8(text.View(), Utf8Pairs::kJoined);
+}
 
 String String::FromCString(const char* text) {
   if (!text) return String();

@@ -12,18 +12,36 @@
 // data never turns into U+FFFD. Texts whose bytes must stay bytes whatever
 // they look like (file formats, arguments, stream text) go through
 // FromCString and FromBytes, which are always one character per byte.
+// u8"Grüße" literals are read the same way.
+//
+// Numbers join texts directly: String("Punkte: ") + score, or score +
+// String(" Punkte"), gives the text that FromInt, FromLong, FromFloat or
+// FromDouble gives for the number's type. Characters and bools are not
+// numbers here: String("a") + 'b' does not compile.
 #pragma once
 
+#include <concepts>
 #include <cstdint>
 #include <compare>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "object.h"
 
 namespace tazmix {
+
+// The number types that join Strings: integers up to 64 bits (unsigned ones
+// up to 32), float and double; not bool and not the character types.
+template <class N>
+concept StringNumber =
+    std::same_as<N, float> || std::same_as<N, double> ||
+    (std::integral<N> && !std::same_as<N, bool> && !std::same_as<N, char> && !std::same_as<N, wchar_t> &&
+     !std::same_as<N, char8_t> && !std::same_as<N, char16_t> && !std::same_as<N, char32_t> &&
+     (std::is_signed_v<N> ? sizeof(N) <= 8 : sizeof(N) <= 4));
 
 // The shared buffer behind a String.
 class StringObject final : public Object {
@@ -49,6 +67,9 @@ class String {
   String(const char16_t* units);
   String(std::u16string units);
   String(std::u16string_view units);
+  String(const char8_t* utf8);
+  String(const std::u8string& utf8);
+  String(std::u8string_view utf8);
   explicit String(Ref<StringObject> rep);
 
   // --- the language-level operations -------------------------------------
@@ -100,6 +121,20 @@ class String {
   static String FromLong(int64_t n);
   static String FromFloat(float f);
   static String FromDouble(double d);
+  // FromInt for integers that fit an Int, FromLong for wider ones,
+  // FromFloat for float and FromDouble for double.
+  template <StringNumber N>
+  static String FromNumber(N n) {
+    if constexpr (std::same_as<N, float>) {
+      return FromFloat(n);
+    } else if constexpr (std::same_as<N, double>) {
+      return FromDouble(n);
+    } else if constexpr (std::is_signed_v<N> ? sizeof(N) <= 4 : sizeof(N) < 4) {
+      return FromInt(static_cast<int32_t>(n));
+    } else {
+      return FromLong(static_cast<int64_t>(n));
+    }
+  }
   static String FromCString(const char* text);
   static String FromWString(const char16_t* text);
   // Exactly `count` bytes or units; "" for a count of 0 or less or no memory.
@@ -120,6 +155,22 @@ class String {
  private:
   Ref<StringObject> rep_;
 };
+
+template <StringNumber N>
+String operator+(const String& text, N n) {
+  return text + String::FromNumber(n);
+}
+template <StringNumber N>
+String operator+(N n, const String& text) {
+  return String::FromNumber(n) + text;
+}
+template <StringNumber N>
+String& operator+=(String& text, N n) {
+  return text += String::FromNumber(n);
+}
+
+// Writes the text as UTF-8 (a surrogate pair as its one character).
+std::ostream& operator<<(std::ostream& out, const String& text);
 
 // Int and Float conversions shared by the String operations and callers.
 // Float to Int truncates toward zero; NaN and values outside the 32-bit range

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "system/event.h"
 #include "system/hook.h"
 #include "system/system_driver.h"
@@ -122,6 +123,22 @@ int32_t Speed(size_t axis) {
   return speed;
 }
 
+// Waits for input until `arrived` answers non-zero. Without polled input,
+// which only open graphics turn on, nothing can arrive: 0 at once, and a
+// line saying why, rather than a program that hangs.
+template <class F>
+int32_t WaitFor(const char* call, F arrived) {
+  for (;;) {
+    if (!State().enabled) {
+      FailureScope scope(call, "");
+      scope.Fail("no graphics are open, so no input can arrive; 0 was returned");
+      return 0;
+    }
+    WaitSystem();
+    if (const int32_t found = arrived()) return found;
+  }
+}
+
 }  // namespace
 
 void InitPolledInput() {
@@ -229,30 +246,27 @@ void FlushMouse() {
 
 int32_t WaitKey() {
   FlushKeys();
-  for (;;) {
-    WaitSystem();
+  return WaitFor("WaitKey", [] {
     for (int32_t key = 1; key < 256; ++key) {
       if (KeyHit(key)) return key;
     }
-  }
+    return 0;
+  });
 }
 
 int32_t WaitChar() {
   FlushKeys();
-  for (;;) {
-    WaitSystem();
-    if (int32_t c = GetChar()) return c;
-  }
+  return WaitFor("WaitChar", [] { return GetChar(); });
 }
 
 int32_t WaitMouse() {
   FlushMouse();
-  for (;;) {
-    WaitSystem();
+  return WaitFor("WaitMouse", [] {
     for (int32_t button = 1; button <= 3; ++button) {
       if (MouseHit(button)) return button;
     }
-  }
+    return 0;
+  });
 }
 
 }  // namespace tazmix

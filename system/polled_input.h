@@ -53,6 +53,8 @@ int32_t MouseZSpeed();
 void FlushMouse();
 
 // Block until a key is hit / a character is typed / a button is clicked.
+// Without open graphics (polled input off) nothing can arrive: they answer
+// 0 at once and record a line ("WaitKey(): no graphics are open, ...").
 int32_t WaitKey();
 int32_t WaitChar();
 int32_t WaitMouse();

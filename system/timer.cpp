@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "system/internal/platform_timer.h"
 #include "system/system_driver.h"
@@ -89,12 +90,22 @@ int32_t TTimer::Wait() {
 
 Ref<TTimer> TTimer::Create(float hertz, const Ref<TEvent>& event) {
   InitTimers();
-  if (static_cast<int32_t>(Table().size()) >= MAX_RUNNING_TIMERS) return nullptr;
+  FailureScope scope("TTimer::Create", NumberText(hertz));
+  if (static_cast<int32_t>(Table().size()) >= MAX_RUNNING_TIMERS) {
+    scope.Fail(String::FromInt(MAX_RUNNING_TIMERS) + " timers are running already; stop one first");
+    return nullptr;
+  }
   // Truncated toward zero; 0 Hz, negative and NaN give a period the platform
-  // timer refuses.
+  // timer refuses, and so does a period beyond the Int range (-2^31).
   const int32_t period = FloatToInt(1000.0 / static_cast<double>(hertz));
+  if (period < 1) {
+    scope.Fail(!(hertz > 0)   ? "the rate must be above 0 ticks per second"
+               : period == 0 ? "the rate must be at most 1000 ticks per second"
+                             : "the rate must be at least one tick in 24 days");
+    return nullptr;
+  }
   const int32_t handle = StartPlatformTimer(period, OnTick);
-  if (!handle) return nullptr;
+  if (!handle) return scope.Check(Ref<TTimer>(), "the platform could not start a timer");
   Ref<TTimer> timer = New<TTimer>();
   timer->_event = event;
   timer->_handle = handle;
@@ -102,9 +113,18 @@ Ref<TTimer> TTimer::Create(float hertz, const Ref<TEvent>& event) {
   return timer;
 }
 
-Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event) { return TTimer::Create(hertz, event); }
-int32_t TimerTicks(const Ref<TTimer>& timer) { return NotNull(timer).Ticks(); }
-int32_t WaitTimer(const Ref<TTimer>& timer) { return NotNull(timer).Wait(); }
+Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event) {
+  FailureScope scope("CreateTimer", NumberText(hertz));
+  return scope.Check(TTimer::Create(hertz, event), "can't start the timer");
+}
+
+int32_t TimerTicks(const Ref<TTimer>& timer) {
+  return NotNull(timer, "TimerTicks: the timer is Null (did CreateTimer fail? its line says why)\n").Ticks();
+}
+
+int32_t WaitTimer(const Ref<TTimer>& timer) {
+  return NotNull(timer, "WaitTimer: the timer is Null (did CreateTimer fail? its line says why)\n").Wait();
+}
 void StopTimer(const Ref<TTimer>& timer) {
   if (timer) timer->Stop();
 }

@@ -25,7 +25,8 @@ class TTimer : public Object {
   virtual int32_t Wait();
 
   // Null when `hertz` gives a period below 1 ms (0, negative, above 1000, not
-  // a number), when 16 timers already run, or when the platform refuses.
+  // a number), when 16 timers already run, or when the platform refuses;
+  // a line then says which.
   // `event` is emitted on every tick; Null gives a fresh TimerTick per tick.
   static Ref<TTimer> Create(float hertz, const Ref<TEvent>& event = nullptr);
 
@@ -41,9 +42,12 @@ void InitTimers();
 // How many timers run now (at most MAX_RUNNING_TIMERS).
 int32_t RunningTimers();
 
+// TTimer::Create; a Null answer records a line saying why, e.g.
+// "CreateTimer(0): the rate must be above 0 ticks per second".
 Ref<TTimer> CreateTimer(float hertz, const Ref<TEvent>& event = nullptr);
-// A Null timer raises TNullObjectException, as a method of Null; stopping
-// Null does nothing.
+// A Null timer raises TNullObjectException, as a method of Null, whose text
+// names the call ("TimerTicks: the timer is Null ..."); stopping Null does
+// nothing.
 int32_t TimerTicks(const Ref<TTimer>& timer);
 int32_t WaitTimer(const Ref<TTimer>& timer);
 void StopTimer(const Ref<TTimer>& timer);

@@ -15,7 +15,7 @@ size_t Id3v2Length(const uint8_t* data, size_t size) {
 const char* AudioFileFault(const uint8_t* data, size_t size) {
   if (size == 0) return "the file is empty";
   if (size >= 12 && std::memcmp(data, "RIFF", 4) == 0 && std::memcmp(data + 8, "WAVE", 4) == 0)
-    return WaveFileFault(data, size);
+    return WaveFileFault(data, size, size);
   if (size >= 4 && std::memcmp(data, "OggS", 4) == 0) return OggFileFault(data, size);
   if (size >= 4 && std::memcmp(data, "fLaC", 4) == 0) return FlacFileFault(data, size);
   if (const size_t tag = Id3v2Length(data, size)) {

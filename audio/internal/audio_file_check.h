@@ -16,11 +16,20 @@ namespace tazmix {
 // modules, AIFF, ...) pass unchecked.
 const char* AudioFileFault(const uint8_t* data, size_t size);
 
-// RIFF WAVE: a format chunk, then a data chunk, each inside the file.
-const char* WaveFileFault(const uint8_t* data, size_t size);
+// RIFF WAVE: a format chunk, then a data chunk, each inside the file of
+// `size` bytes, of which `data` holds the first `held`: chunks found past
+// those pass unchecked. Only their headers are read, so the start of a long
+// file is enough.
+const char* WaveFileFault(const uint8_t* data, size_t held, size_t size);
 // Ogg (Vorbis, Opus, FLAC in Ogg): pages back to back up to the end of the
 // file, each with a matching checksum, the last one marked as the end.
 const char* OggFileFault(const uint8_t* data, size_t size);
+// The length of the Ogg page at `page`, header and body, or 0 when the `left`
+// bytes there do not hold it all.
+size_t OggPageLength(const uint8_t* page, size_t left);
+// The checksum of the Ogg page of `length` bytes at `page` (its own
+// checksum field counts as zeros).
+uint32_t OggPageCrc(const uint8_t* page, size_t length);
 // Native FLAC: metadata inside the file, then frames, the last of which ends
 // with the file and matches its checksum.
 const char* FlacFileFault(const uint8_t* data, size_t size);

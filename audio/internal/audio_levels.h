@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace tazmix {
 
@@ -22,5 +23,9 @@ struct SideGains {
   uint8_t right;
 };
 SideGains PanGains(float pan);
+
+// `pitch` held to MIN_PITCH..MAX_PITCH; nothing for 0, a negative factor or
+// not a number. Either fault records a line naming `call`.
+std::optional<float> CheckedPitch(float pitch, const char* call);
 
 }  // namespace tazmix

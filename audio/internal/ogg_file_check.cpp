@@ -7,6 +7,8 @@ namespace tazmix {
 
 namespace {
 
+constexpr size_t kHeader = 27;
+
 // The page checksum: CRC-32 with polynomial 0x04C11DB7, not reflected, no
 // initial or final inversion.
 const std::array<uint32_t, 256>& CrcTable() {
@@ -22,7 +24,9 @@ const std::array<uint32_t, 256>& CrcTable() {
   return table;
 }
 
-uint32_t PageCrc(const uint8_t* page, size_t length) {
+}  // namespace
+
+uint32_t OggPageCrc(const uint8_t* page, size_t length) {
   const auto& table = CrcTable();
   uint32_t crc = 0;
   for (size_t i = 0; i < length; ++i) {
@@ -32,10 +36,17 @@ uint32_t PageCrc(const uint8_t* page, size_t length) {
   return crc;
 }
 
-}  // namespace
+size_t OggPageLength(const uint8_t* page, size_t left) {
+  if (left < kHeader) return 0;
+  const size_t segments = page[26];
+  if (left < kHeader + segments) return 0;
+  size_t body = 0;
+  for (size_t i = 0; i < segments; ++i) body += page[kHeader + i];
+  const size_t length = kHeader + segments + body;
+  return length <= left ? length : 0;
+}
 
 const char* OggFileFault(const uint8_t* data, size_t size) {
-  constexpr size_t kHeader = 27;
   size_t pos = 0;
   uint8_t last_flags = 0;
   while (pos < size) {
@@ -43,15 +54,11 @@ const char* OggFileFault(const uint8_t* data, size_t size) {
     const size_t left = size - pos;
     if (left < kHeader) return "an Ogg page is cut off";
     if (std::memcmp(page, "OggS", 4) != 0 || page[4] != 0) return "the Ogg pages are damaged";
-    const size_t segments = page[26];
-    if (left < kHeader + segments) return "an Ogg page is cut off";
-    size_t body = 0;
-    for (size_t i = 0; i < segments; ++i) body += page[kHeader + i];
-    const size_t length = kHeader + segments + body;
-    if (left < length) return "an Ogg page is cut off";
+    const size_t length = OggPageLength(page, left);
+    if (length == 0) return "an Ogg page is cut off";
     const uint32_t stored = uint32_t{page[22]} | uint32_t{page[23]} << 8 | uint32_t{page[24]} << 16 |
                             uint32_t{page[25]} << 24;
-    if (PageCrc(page, length) != stored) return "an Ogg page is damaged (its checksum does not match)";
+    if (OggPageCrc(page, length) != stored) return "an Ogg page is damaged (its checksum does not match)";
     last_flags = page[5];
     pos += length;
   }

@@ -4,13 +4,15 @@
 
 namespace tazmix {
 
-const char* WaveFileFault(const uint8_t* data, size_t size) {
-  if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
+const char* WaveFileFault(const uint8_t* data, size_t held, size_t size) {
+  if (held < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
     return "not a RIFF WAVE file";
   bool format = false;
   size_t pos = 12;
   // A few stray bytes after the last chunk are tolerated, as players do.
   while (size - pos >= 8) {
+    // A chunk past the bytes held cannot be told from here.
+    if (pos > held || held - pos < 8) return nullptr;
     const uint8_t* id = data + pos;
     const uint32_t length = uint32_t{id[4]} | uint32_t{id[5]} << 8 | uint32_t{id[6]} << 16 | uint32_t{id[7]} << 24;
     const size_t body = pos + 8;

@@ -8,11 +8,16 @@
 
 namespace tazmix {
 
+// Halts every channel whose voice reads `chunk`, so it can be freed.
+void StopVoicesReading(const Mix_Chunk* chunk);
+
 class TMixerSound final : public TSound {
  public:
   TMixerSound(Mix_Chunk* chunk, int32_t milliseconds) : _chunk(chunk), _milliseconds(milliseconds) {}
-  // Freeing a chunk stops every channel that still plays it.
-  ~TMixerSound() override { Mix_FreeChunk(_chunk); }
+  ~TMixerSound() override {
+    StopVoicesReading(_chunk);
+    Mix_FreeChunk(_chunk);
+  }
 
   int32_t Milliseconds() override { return _milliseconds; }
   Mix_Chunk* Chunk() const { return _chunk; }

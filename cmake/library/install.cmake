@@ -5,8 +5,10 @@
 # gives P/lib/libtazmix.a (or .so with -DBUILD_SHARED_LIBS=ON), the public
 # headers under P/include/tazmix/, the CMake package
 # (find_package(Tazmix 1.0 CONFIG REQUIRED) -> Tazmix::tazmix) and
-# P/lib/pkgconfig/tazmix.pc. The game's own install rules use a component of
-# their own, so packaging the one never pulls in the other.
+# P/lib/pkgconfig/tazmix.pc, and nothing else: the game's install rules
+# (cmake/package.cmake) belong to the component "game" and run only when it is
+# named (cmake --install build --component game), as the Debian package does.
+# Every path in the installed files is relative to P, so P can be moved.
 
 option(TAZMIX_INSTALL "Install rules for the library" ${PROJECT_IS_TOP_LEVEL})
 if(NOT TAZMIX_INSTALL)
@@ -36,6 +38,9 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/package/TazmixConfigVersi
   VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/package/TazmixConfig.cmake ${PROJECT_BINARY_DIR}/package/TazmixConfigVersion.cmake
   DESTINATION ${TAZMIX_CMAKE_PACKAGE_DIR} COMPONENT dev)
+# The package finds the dependencies the way the library's build did.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/dependencies.cmake
+  DESTINATION ${TAZMIX_CMAKE_PACKAGE_DIR} RENAME TazmixDependencies.cmake COMPONENT dev)
 
 # pkg-config: the prefix is found from the file's own place, so the tree can
 # be installed anywhere. A static library needs its libraries on every link

@@ -3,10 +3,10 @@
 #
 # Every header directly in a module folder is public; headers in a module's
 # internal/ and platform/ folders are the library's own. Programs include
-# either <tazmix/tazmix.h> (everything) or one module header by its path,
-# <tazmix/draw2d/draw2d.h> or "draw2d/draw2d.h": the headers include one
-# another relative to the tree's root, so both the tree's root and its tazmix/
-# folder are include directories.
+# <tazmix/tazmix.h> (everything) or one module header as
+# <tazmix/draw2d/draw2d.h>. Only the folder above tazmix/ is an include
+# directory: with tazmix/ itself on the path, a program's own "audio/sound.h"
+# could find the library's header, or the other way round.
 
 # The module folders in floor order.
 set(TAZMIX_MODULES runtime stream system pixmap graphics font audio draw2d glback)
@@ -34,9 +34,7 @@ target_include_directories(tazmix
   PRIVATE ${PROJECT_SOURCE_DIR}
   INTERFACE
     $<BUILD_INTERFACE:${TAZMIX_STAGED_INCLUDE_DIR}>
-    $<BUILD_INTERFACE:${TAZMIX_STAGED_INCLUDE_DIR}/tazmix>
-    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
-    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tazmix>)
+    $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>)
 target_compile_features(tazmix PUBLIC cxx_std_20)
 set_target_properties(tazmix PROPERTIES
   VERSION ${PROJECT_VERSION}

@@ -25,7 +25,7 @@ Ref<Object> WindowSizeHook(int32_t, const Ref<Object>& data, const Ref<Object>&)
 }  // namespace
 
 void ApplyVirtualResolution(float width, float height) {
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("ApplyVirtualResolution");
   g.vres_width = width;
   g.vres_height = height;
   const VirtualLayout layout =
@@ -34,7 +34,7 @@ void ApplyVirtualResolution(float width, float height) {
   g.vres_mouseyscale = layout.mouse_y_scale;
   g.vres_mousexorigin = static_cast<float>(layout.x);
   g.vres_mouseyorigin = static_cast<float>(layout.y);
-  TVex2DDriver& driver = CurrentDriver();
+  TVex2DDriver& driver = CurrentDriver("ApplyVirtualResolution");
   driver.SetSurface(g._surface_width, g._surface_height, layout.x, layout.y, layout.width, layout.height);
   driver.SetResolution(width, height);
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -43,6 +44,12 @@ inline Ref<TBank> ToneBank(Wave wave, double hertz, int amplitude, int ms, int g
                             : (std::fmod(hertz * i / kRate, 1.0) < 0.5 ? amplitude : -amplitude));
   }
   return CreateWaveBank(samples, 1, kRate);
+}
+
+// A file of tests/data/audio.
+inline std::string DataFile(const std::string& name) {
+  std::ifstream in(std::string(TAZMIX_TEST_DATA_DIR) + "/audio/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline std::string BytesOf(const Ref<TBank>& bank) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "runtime/error_report.h"
 #include "tests/audio/audio_probe.h"
 
 using namespace tazmix;
@@ -153,6 +154,101 @@ TEST_F(ChannelOutput, StoppedChannelLeavesTheNextPlayAloneAndManyPlayAtOnce) {
   for (int i = 0; i < 40; ++i) many.push_back(PlaySound(quiet, LOOP_FOREVER));
   for (const auto& c : many) EXPECT_TRUE(ChannelPlaying(c));
   for (const auto& c : many) StopChannel(c);
+}
+
+// A played-out free channel's handle only tells of that play: playing on it
+// starts the sound on a fresh channel, and the old handle neither answers
+// for it nor stops it. A free channel still sounding is played on in place.
+TEST_F(ChannelOutput, EndedChannelIsReplacedNotBroughtBack) {
+  Ref<TChannel> ended = PlaySound(SoundOf(ToneBank(Wave::kSquare, 500, kAmp, 20)));
+  ASSERT_TRUE(ended);
+  out.ReadUntil(out.Written(), [&] { return !ChannelPlaying(ended); });
+  Ref<TSound> loop = SoundOf(ToneBank(Wave::kSine, 600, kAmp, 100));
+  Ref<TChannel> fresh = PlaySound(loop, ended, LOOP_FOREVER);
+  ASSERT_TRUE(fresh);
+  EXPECT_NE(fresh, ended);
+  EXPECT_FALSE(ChannelPlaying(ended));
+  StopChannel(ended);
+  EXPECT_TRUE(ChannelPlaying(fresh));
+  const int64_t from = out.Written() + kSettleFrames;
+  EXPECT_NEAR(out.Read(from, from + 4800).Level(0, 600, 0, 4800), kAmp, kAmp * 0.02);
+  EXPECT_EQ(PlaySound(loop, fresh, LOOP_FOREVER), fresh);
+  StopChannel(fresh);
+}
+
+// A square tone of 500 Hz whose halves differ (+kAmp, -kAmp/2), so no frame
+// interpolated between them is silent and the tone is one burst.
+Ref<TSound> LopsidedSquare(int ms) {
+  std::vector<int16_t> samples(static_cast<size_t>(kRate * ms / 1000));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<int16_t>(i / 48 % 2 ? -kAmp / 2 : kAmp);
+  return SoundOf(CreateWaveBank(samples, 1, kRate));
+}
+
+int SignChanges(const Frames& frames, int64_t from, int64_t to) {
+  int changes = 0;
+  for (int64_t i = from + 1; i < to; ++i) changes += (frames.At(i - 1, 1) < 0) != (frames.At(i, 1) < 0);
+  return changes;
+}
+
+class PitchOutput : public AudioOutputTest, public ::testing::WithParamInterface<float> {};
+
+// At pitch p a 100 ms tone of 500 Hz lasts 100 / p ms (one burst, exact to the
+// frame) and keeps its 50 periods, so it sounds at 500 p Hz; the options hold
+// from the first frame (half volume, hard right).
+TEST_P(PitchOutput, LastsOneOverPitchAtPitchTimesTheFrequency) {
+  const float pitch = GetParam();
+  const int64_t start = out.Written();
+  Ref<TChannel> channel = PlaySound(LopsidedSquare(100), {.volume = 0.5f, .pan = 1, .pitch = pitch});
+  ASSERT_TRUE(channel);
+  EXPECT_EQ(channel->Pitch(), pitch);
+  const Frames got = out.ReadUntil(start, [&] { return !ChannelPlaying(channel); });
+  EXPECT_EQ(got.Peak(0), 0);
+  EXPECT_NEAR(got.Peak(1), kAmp / 2, kAmp / 100);
+  const auto bursts = got.Bursts();
+  ASSERT_EQ(bursts.size(), 1u);
+  const int64_t length = bursts[0].second - bursts[0].first;
+  EXPECT_EQ(length, std::llround(4800 / pitch));
+  const double hertz = SignChanges(got, bursts[0].first, bursts[0].second) / 2.0 * kRate / static_cast<double>(length);
+  EXPECT_NEAR(hertz, 500 * pitch, 500 * pitch * 0.02);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, PitchOutput, ::testing::Values(2.0f, 0.5f, 1.0f),
+                         [](const auto& info) { return info.param == 2 ? "Two" : info.param == 1 ? "One" : "Half"; });
+
+// Pitch changes a sound while it plays; out-of-range factors are held to the
+// range and nonsense is refused, each with a line naming the call.
+TEST_F(ChannelOutput, PitchChangesWhilePlayingAndNonsenseIsRefused) {
+  Ref<TChannel> channel = PlaySound(SoundOf(ToneBank(Wave::kSine, 600, kAmp, 100)), LOOP_FOREVER);
+  ASSERT_TRUE(channel);
+  auto level = [&](double hertz) {
+    const int64_t from = out.Written() + kSettleFrames;
+    return out.Read(from, from + 4800).Level(0, hertz, 0, 4800);
+  };
+  EXPECT_NEAR(level(600), kAmp, kAmp * 0.02);
+  SetChannelPitch(channel, 2);
+  EXPECT_NEAR(level(1200), kAmp, kAmp * 0.02);
+  EXPECT_NEAR(level(600), 0, kAmp * 0.02);
+
+  const struct {
+    float given, kept;
+    const char* line;
+  } rows[] = {
+      {0, 2, "SetChannelPitch: pitch 0 is not a positive factor; refused"},
+      {-1, 2, "SetChannelPitch: pitch -1 is not a positive factor; refused"},
+      {std::numeric_limits<float>::quiet_NaN(), 2, "SetChannelPitch: pitch nan is not a positive factor; refused"},
+      {1000, 16, "SetChannelPitch: pitch 1000 is beyond 0.0625 .. 16; held to 16"},
+      {0.001f, 0.0625f, "SetChannelPitch: pitch 0.001 is beyond 0.0625 .. 16; held to 0.0625"},
+  };
+  for (const auto& row : rows) {
+    SetChannelPitch(channel, 2);
+    ClearLastError();
+    SetChannelPitch(channel, row.given);
+    EXPECT_EQ(channel->Pitch(), row.kept);
+    EXPECT_EQ(LastErrorText().ToUTF8String(), row.line);
+  }
+  StopChannel(channel);
+  EXPECT_FALSE(PlaySound(SoundOf(ToneBank(Wave::kSine, 600, kAmp, 100)), {.pitch = -2}));
+  EXPECT_EQ(LastErrorText().ToUTF8String(), "PlaySound: pitch -2 is not a positive factor; refused");
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <atomic>
 #include <cstring>
 
+#include "runtime/error_report.h"
 #include "stream/stream.h"
+#include "stream/stream_exception.h"
 #include "tests/audio/audio_probe.h"
 
 using namespace tazmix;
@@ -44,8 +46,9 @@ std::vector<int> Envelope(const Frames& frames) {
 
 using MusicOutput = AudioOutputTest;
 
-// A 10 s piece read from a stream is decoded as it plays: opening reads only
-// its start. Fading in, it rises from near silence to full over 500 ms, never
+// A 10 s piece read from a stream is decoded as it plays: opening reads it
+// through once for its check, and of the decoder's reading only the start;
+// the rest is read while it plays. Fading in, it rises from near silence to full over 500 ms, never
 // falling on the way; fading out, it falls to silence within 500 ms of the
 // call and ends.
 TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
@@ -53,7 +56,8 @@ TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
   Ref<CountingStream> stream = New<CountingStream>(wav);
   Ref<TMusic> music = OpenMusic(Ref<Object>(stream));
   ASSERT_TRUE(music);
-  EXPECT_LT(stream->read_.load(), static_cast<int64_t>(wav.size() / 4));
+  const int64_t opened = stream->read_.load();
+  EXPECT_LT(opened, static_cast<int64_t>(wav.size() + wav.size() / 4));
 
   const int64_t start = out.Written();
   ASSERT_TRUE(PlayMusic(music, 0, 500));
@@ -64,6 +68,7 @@ TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
   EXPECT_LT(in[first], kAmp / 4);
   for (size_t i = first + 1; i < first + 40; ++i) EXPECT_GE(in[i], in[i - 1]) << "block " << i;
   EXPECT_NEAR(in[first + 30], kAmp, kAmp / 100);  // 640 ms in: fully up
+  EXPECT_GT(stream->read_.load(), opened + static_cast<int64_t>(wav.size() / 20));
 
   const int64_t fade_from = out.Written();
   StopMusic(500);
@@ -96,6 +101,92 @@ TEST_F(MusicOutput, VolumeAndPause) {
   StopMusic();
   EXPECT_FALSE(MusicPlaying());
   SetMusicVolume(1);
+}
+
+// A stream over bytes that goes bad once armed, after the piece was opened
+// and checked: its second half turns to garbage, raises, or is cut off.
+class SpoilingStream : public CountingStream {
+ public:
+  enum Fault { kGarbage, kRaise, kCut };
+  SpoilingStream(std::string bytes, Fault fault) : CountingStream(std::move(bytes)), fault_(fault) {}
+  int32_t Size() override { return armed_ && fault_ == kCut ? Half() : CountingStream::Size(); }
+  int32_t Seek(int32_t pos) override { return CountingStream::Seek(std::min(pos, Size())); }
+  int32_t Read(void* buf, int32_t count) override {
+    const int32_t from = Pos();
+    if (armed_ && fault_ == kRaise && from + count > Half()) ThrowStreamRead();
+    if (armed_ && fault_ == kCut) count = std::max(0, std::min(count, Half() - from));
+    const int32_t n = CountingStream::Read(buf, count);
+    for (int32_t i = 0; armed_ && fault_ == kGarbage && i < n; ++i) {
+      if (from + i >= Half()) static_cast<uint8_t*>(buf)[i] ^= 0x5A;
+    }
+    return n;
+  }
+  bool armed_ = false;
+
+ private:
+  int32_t Half() { return CountingStream::Size() / 2; }
+  Fault fault_;
+};
+
+// A 1 s piece whose stream goes bad while it plays never crashes or hangs:
+// PlayMusic answers false, or the piece ends no later than it would have.
+TEST_F(MusicOutput, StreamGoingBadWhilePlayingEndsIt) {
+  const std::string pieces[][2] = {{"wav", BytesOf(ToneBank(Wave::kSquare, 500, kAmp, 1000))},
+                                   {"flac", DataFile("tone44.flac")},
+                                   {"ogg", DataFile("tone44.ogg")}};
+  for (const auto& [format, bytes] : pieces) {
+    for (auto fault : {SpoilingStream::kGarbage, SpoilingStream::kRaise, SpoilingStream::kCut}) {
+      SCOPED_TRACE(format + " fault " + std::to_string(fault));
+      Ref<SpoilingStream> stream = New<SpoilingStream>(bytes, fault);
+      Ref<TMusic> music = OpenMusic(Ref<Object>(stream));
+      ASSERT_TRUE(music);
+      stream->armed_ = true;
+      const int64_t start = out.Written();
+      if (!PlayMusic(music)) {
+        EXPECT_FALSE(MusicPlaying());
+        continue;
+      }
+      const Frames got = out.ReadUntil(start, [] { return !MusicPlaying(); });
+      EXPECT_LT(got.Count(), kRate + 2 * kSettleFrames);
+    }
+  }
+}
+
+// A stream that claims 40 MiB: a WAV header whose data chunk claims `data`
+// bytes, then silence made as it is read.
+class LongWaveStream : public TStream {
+ public:
+  explicit LongWaveStream(int32_t data) : header_(BytesOf(ToneBank(Wave::kSine, 440, 1000, 0))) {
+    const int32_t riff = data + 36;
+    std::memcpy(header_.data() + 4, &riff, 4);
+    std::memcpy(header_.data() + 40, &data, 4);
+  }
+  int32_t Pos() override { return pos_; }
+  int32_t Size() override { return 40 << 20; }
+  int32_t Seek(int32_t pos) override { return pos_ = std::clamp(pos, 0, Size()); }
+  int32_t Read(void* buf, int32_t count) override {
+    const int32_t n = std::max(0, std::min(count, Size() - pos_));
+    for (int32_t i = 0; i < n; ++i, ++pos_) {
+      static_cast<char*>(buf)[i] = pos_ < static_cast<int32_t>(header_.size()) ? header_[static_cast<size_t>(pos_)] : 0;
+    }
+    read_ += n;
+    return n;
+  }
+  int64_t read_ = 0;
+
+ private:
+  std::string header_;
+  int32_t pos_ = 0;
+};
+
+// A piece too long to be read twice is checked by its start: a WAV file's
+// data chunk against the stream's size, and little of it is read at open.
+TEST_F(MusicOutput, LongPieceIsCheckedByItsStart) {
+  Ref<LongWaveStream> whole = New<LongWaveStream>((40 << 20) - 44);
+  EXPECT_TRUE(OpenMusic(Ref<Object>(whole)));
+  EXPECT_LT(whole->read_, 1 << 20);
+  EXPECT_FALSE(OpenMusic(Ref<Object>(New<LongWaveStream>(80 << 20))));
+  EXPECT_NE(LastErrorText().Find("the data chunk runs past the end of the file"), -1) << LastErrorText().ToUTF8String();
 }
 
 }  // namespace

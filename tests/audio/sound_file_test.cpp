@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "runtime/error_report.h"
@@ -12,11 +10,6 @@ using namespace tazmix;
 using namespace tazmix::testing;
 
 namespace {
-
-std::string DataFile(const std::string& name) {
-  std::ifstream in(std::string(TAZMIX_TEST_DATA_DIR) + "/audio/" + name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // The file of each format: a 300 ms tone (made by sox, oggenc, flac, opusenc
 // and lame; the WAV here).
@@ -48,8 +41,8 @@ struct FileRow {
 class SoundFile : public AudioOutputTest, public ::testing::WithParamInterface<FileRow> {};
 
 // A whole file of each format loads at its length (from a file and from a
-// bank), also with a tag after its frames; a cut or damaged one gives Null and
-// one line naming the call and why.
+// bank), also with a tag after its frames, and opens as music; a cut or
+// damaged one gives Null from both, with one line naming the call and why.
 TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
   const FileRow& row = GetParam();
   std::string original = Original(row.format);
@@ -61,9 +54,12 @@ TEST_P(SoundFile, WholeLoadsCutOrDamagedGivesNull) {
     ASSERT_TRUE(sound) << LastErrorText().ToUTF8String();
     EXPECT_NEAR(SoundLength(sound), 300, 50);  // MP3 adds the encoder's padding
     EXPECT_TRUE(LoadSound(Ref<Object>(CreateStaticBank(original.data(), static_cast<int32_t>(original.size())))));
+    EXPECT_TRUE(OpenMusic(String::FromUTF8String(path))) << LastErrorText().ToUTF8String();
   } else {
     EXPECT_FALSE(sound);
     EXPECT_EQ(LastErrorText().Find("LoadSound(\""), 0) << LastErrorText().ToUTF8String();
+    EXPECT_FALSE(OpenMusic(String::FromUTF8String(path)));
+    EXPECT_EQ(LastErrorText().Find("OpenMusic(\""), 0) << LastErrorText().ToUTF8String();
   }
 }
 
@@ -85,6 +81,30 @@ std::string RowName(const ::testing::TestParamInfo<FileRow>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SoundFile, ::testing::ValuesIn(FileRows()), RowName);
+
+class SoundRate : public AudioOutputTest, public ::testing::WithParamInterface<const char*> {};
+
+// A 1 s tone at 44.1 kHz is converted to the output's 48 kHz whole: it loads
+// at 1000 ms and sounds for 48000 frames, its last milliseconds included.
+TEST_P(SoundRate, ConvertedWholeToTheLastFrame) {
+  std::string bytes = DataFile(std::string("tone44.") + GetParam());
+  Ref<TSound> sound = LoadSound(Ref<Object>(CreateStaticBank(bytes.data(), static_cast<int32_t>(bytes.size()))));
+  ASSERT_TRUE(sound) << LastErrorText().ToUTF8String();
+  EXPECT_EQ(SoundLength(sound), 1000);
+  const int64_t start = out.Written();
+  Ref<TChannel> channel = PlaySound(sound);
+  const Frames got = out.ReadUntil(start, [&] { return !ChannelPlaying(channel); });
+  int64_t first = -1, last = -1;
+  for (int64_t i = 0; i < got.Count(); ++i) {
+    if (std::abs(got.At(i, 0)) < 200) continue;
+    if (first < 0) first = i;
+    last = i;
+  }
+  EXPECT_NEAR(last - first, 48000, 48);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SoundRate, ::testing::Values("flac", "ogg"),
+                         [](const auto& info) { return std::string(info.param); });
 
 using SoundSource = AudioOutputTest;
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "runtime/error_report.h"
 #include "system/event.h"
 #include "system/polled_input.h"
 #include "tests/draw2d/recording_driver.h"
@@ -80,7 +83,12 @@ TEST_F(GraphicsContext, StateSurvivesSwitchingAwayAndBack) {
   EXPECT_FLOAT_EQ(GetRotation(), 45);
 }
 
+std::vector<std::string> lines;
+void CollectLine(const String& line) { lines.push_back(line.ToUTF8String()); }
+
 TEST_F(GraphicsContext, ValuesReachTheDriverUnclampedAndOriginAndHandleNotAtAll) {
+  SetErrorEcho(false);
+  const ErrorLogHook previous = SetErrorLogHook(CollectLine);
   SetColor(300, -5, 128);
   SetAlpha(1.5f);
   SetBlend(9);
@@ -89,6 +97,25 @@ TEST_F(GraphicsContext, ValuesReachTheDriverUnclampedAndOriginAndHandleNotAtAll)
   const std::vector<std::string> expected = {"SetColor 300 -5 128", "SetAlpha 1.5", "SetBlend 9"};
   EXPECT_EQ(Log().Texts(), expected);
   EXPECT_EQ(GetAlpha(), 1.5f);
+
+  // Each setter tells of its first value out of range only, so a program
+  // that makes the mistake every frame, or fades through 0..255, does not
+  // flood standard error; values in range say nothing.
+  for (int frame = 0; frame < 3; ++frame) {
+    SetAlpha(std::nanf(""));
+    SetColor(300 + frame, 0, 0);
+    SetAlpha(0.25f);
+    SetColor(0, 255, 7);
+    SetClsColor(255, 0, 0);
+  }
+  SetClsColor(0, 0, 256);
+  SetErrorLogHook(previous);
+  SetErrorEcho(true);
+  EXPECT_EQ(lines, (std::vector<std::string>{
+                       "SetColor(300, -5, 128): each value runs from 0 to 255; 255, 0, 128 were used",
+                       "SetAlpha(1.5): alpha runs from 0 to 1; 1 was used",
+                       "SetClsColor(0, 0, 256): each value runs from 0 to 255; 0, 0, 255 were used",
+                   }));
 }
 
 TEST_F(GraphicsContext, RotationAndScaleMakeTheMatrix) {
@@ -147,15 +174,32 @@ TEST_F(GraphicsContext, CloseClosesTheWrappedContextOnce) {
   EXPECT_EQ(w, 0);
 }
 
-TEST_F(GraphicsContext, WithoutACurrentContextTheStateFunctionsRaise) {
+TEST_F(GraphicsContext, WithoutACurrentContextTheFunctionsRaiseNamingThemselves) {
   SetGraphics(nullptr);
   EXPECT_EQ(TVex2DGraphics::Current(), nullptr);
   EXPECT_EQ(CurrentVex2DDriver(), nullptr);
-  try {
-    SetColor(1, 2, 3);
-    FAIL() << "no exception";
-  } catch (const Thrown& t) {
-    EXPECT_NE(t.As<TNullObjectException>(), nullptr);
+  const std::pair<const char*, void (*)()> calls[] = {
+      {"SetColor", [] { SetColor(1, 2, 3); }},
+      {"SetBlend", [] { SetBlend(BLEND_ALPHA); }},
+      {"SetRotation", [] { SetRotation(5); }},
+      {"SetImageFont", [] { SetImageFont(nullptr); }},
+      {"SetVirtualResolution", [] { SetVirtualResolution(320, 200); }},
+      {"GetAlpha", [] { GetAlpha(); }},
+      {"Cls", [] { Cls(); }},
+      {"DrawText", [] { DrawText("x", 0, 0); }},
+      {"TextWidth", [] { TextWidth("x"); }},
+      {"DrawRectOutline", [] { DrawRectOutline(0, 0, 5, 5); }},
+      {"ImagesOverlapTransformed", [] { ImagesOverlapTransformed(nullptr, 0, 0, 0, 0, 1, 1, nullptr, 0, 0, 0, 0, 1, 1); }},
+  };
+  for (const auto& [name, call] : calls) {
+    try {
+      call();
+      ADD_FAILURE() << name << " raised nothing";
+    } catch (const Thrown& t) {
+      // The class that catching code knows; the text a program dies with.
+      EXPECT_NE(t.As<TNullObjectException>(), nullptr) << name;
+      EXPECT_EQ(t.Text(), String(name) + ": no graphics are open; call OpenGraphics first\n");
+    }
   }
 }
 

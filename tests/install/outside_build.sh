@@ -8,14 +8,22 @@
 # WORK_DIR (this test's scratch folder, shared by the steps), BUILD_TYPE,
 # CXX_COMPILER and LAUNCHER (a compiler launcher such as ccache, or empty).
 #
-#   install           cmake --install of component "dev" into WORK_DIR/prefix
-#   find_package      the consumer and the README's program with find_package;
-#                     the consumer checks its grabbed frame, the README's
-#                     program must still be running, silent, after 3 s
-#   pkg_config        the consumer compiled by hand with pkg-config's flags
-#   add_subdirectory  the consumer configured with add_subdirectory and
-#                     compiled (building the library a second time would
-#                     take minutes; the in-tree examples link the same target)
+#   install           a plain cmake --install into a scratch folder, which
+#                     must hold the library alone and name no absolute path,
+#                     then moved to WORK_DIR/prefix: the steps below build
+#                     against a prefix that is not where it was installed
+#   find_package      the consumer, own_folders and the README's program with
+#                     find_package; the consumer checks its grabbed frame, the
+#                     README's program must still be running, silent, after 3 s
+#   pkg_config        the consumer and own_folders compiled by hand with
+#                     pkg-config's flags (own/ after them on the include path)
+#   add_subdirectory  the consumer and own_folders configured with
+#                     add_subdirectory and compiled (building the library a
+#                     second time would take minutes; the in-tree examples
+#                     link the same target)
+#
+# own_folders has headers of its own named like the library's (own/audio/
+# sound.h, ...): neither side may reach the other's.
 #
 # Every step runs under one deadline, well inside ctest's 120 s.
 set -euo pipefail
@@ -54,10 +62,11 @@ configure() {
     -DCMAKE_CXX_COMPILER="$CXX_COMPILER" "${launcher[@]}" "$@"
 }
 
+# check_consumer PROGRAM: it runs and says "<its name>: ok".
 check_consumer() {
   local out
   out=$(step "running $1" "$1") || exit 1
-  [ "$out" = "consumer: ok" ] || fail "the consumer said: $out"
+  [ "$out" = "$(basename "$1"): ok" ] || fail "$(basename "$1") said: $out"
 }
 
 # The README shows examples/minimal/ as it is; both must stay the same.
@@ -73,14 +82,25 @@ check_readme_shows() {
 
 case "$mode" in
   install)
-    rm -rf "$prefix"
-    step "installing" cmake --install "$BUILD_DIR" --prefix "$prefix" --component dev >/dev/null
-    [ -f "$prefix/include/tazmix/tazmix.h" ] || fail "no include/tazmix/tazmix.h"
-    [ -f "$prefix/lib/pkgconfig/tazmix.pc" ] || fail "no lib/pkgconfig/tazmix.pc"
-    [ -f "$prefix/lib/cmake/Tazmix/TazmixConfig.cmake" ] || fail "no lib/cmake/Tazmix/TazmixConfig.cmake"
-    if find "$prefix/include" -path '*/internal/*' -o -path '*/platform/*' | grep -q .; then
+    installed=$WORK_DIR/installed
+    rm -rf "$prefix" "$installed"
+    step "installing" cmake --install "$BUILD_DIR" --prefix "$installed" >/dev/null
+    [ -f "$installed/include/tazmix/tazmix.h" ] || fail "no include/tazmix/tazmix.h"
+    [ -f "$installed/lib/pkgconfig/tazmix.pc" ] || fail "no lib/pkgconfig/tazmix.pc"
+    [ -f "$installed/lib/cmake/Tazmix/TazmixConfig.cmake" ] || fail "no lib/cmake/Tazmix/TazmixConfig.cmake"
+    if find "$installed/include" -path '*/internal/*' -o -path '*/platform/*' | grep -q .; then
       fail "internal headers were installed"
     fi
+    # The game comes only when asked for (--component game).
+    for path in bin games lib/games share/applications share/icons share/man share/metainfo; do
+      [ ! -e "$installed/$path" ] || fail "a plain install put the game's $path into the prefix"
+    done
+    # Paths of this machine would break the package elsewhere, or once moved.
+    absolute=$(grep -nE "(^|[^A-Za-z0-9_.}])/(usr|lib|lib64|opt|home|root|tmp|work)/|$installed" \
+      "$installed"/lib/cmake/Tazmix/*.cmake "$installed/lib/pkgconfig/tazmix.pc" || true)
+    [ -z "$absolute" ] || fail "the installed package names absolute paths:
+$absolute"
+    mv "$installed" "$prefix"
     ;;
   find_package)
     check_readme_shows examples/minimal/mygame.cpp cpp
@@ -89,6 +109,7 @@ case "$mode" in
     configure "$dir" -DCMAKE_PREFIX_PATH="$prefix" -DMINIMAL_PROGRAM="$SOURCE_DIR/examples/minimal/mygame.cpp"
     step "building" cmake --build "$dir" -- -j2 >/dev/null
     check_consumer "$dir/consumer"
+    check_consumer "$dir/own_folders"
     status=0
     timeout 3 "$dir/mygame" 2>"$dir/mygame.err" || status=$?
     [ "$status" -eq 124 ] || fail "the README's program ended ($status) by itself: $(cat "$dir/mygame.err")"
@@ -102,11 +123,16 @@ case "$mode" in
     # shellcheck disable=SC2086  # the flags are words
     step "compiling with pkg-config" $LAUNCHER "$CXX_COMPILER" -std=c++20 "$consumer/consumer.cpp" -o "$dir/consumer" $flags
     check_consumer "$dir/consumer"
+    # shellcheck disable=SC2086
+    step "compiling own_folders with pkg-config" $LAUNCHER "$CXX_COMPILER" -std=c++20 "$consumer/own_folders.cpp" \
+      -o "$dir/own_folders" $flags -I"$consumer/own"
+    check_consumer "$dir/own_folders"
     ;;
   add_subdirectory)
     dir=$WORK_DIR/add_subdirectory
     configure "$dir" -DTAZMIX_SOURCE="$SOURCE_DIR"
-    step "compiling the consumer" cmake --build "$dir" --target CMakeFiles/consumer.dir/consumer.cpp.o >/dev/null
+    step "compiling the consumer" cmake --build "$dir" --target CMakeFiles/consumer.dir/consumer.cpp.o \
+      CMakeFiles/own_folders.dir/own_folders.cpp.o >/dev/null
     # The library comes without the rest of the repository: the consumer's
     # include path is the staged tree of public headers only.
     [ -e "$dir/tazmix/include/tazmix/tazmix.h" ] || fail "no staged include tree"

@@ -59,16 +59,27 @@ void ExpectGrab(const Ref<TPixmap>& p, int32_t width, int32_t height) {
   EXPECT_EQ(p->height, height);
 }
 
+// What drawing before OpenGraphics raises: the null-object error, whose text
+// names the call and what to do.
+template <class F>
+void ExpectNoGraphics(const char* name, F call) {
+  ExpectRaises<TNullObjectException>(call, String(name) + ": no graphics are open; call OpenGraphics first\n");
+}
+
 const String kFont = "/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf";
 
 // No graphics open: the state and drawing functions raise the null-object
-// error; loaders, images and collision answer as always.
+// error naming themselves; loaders, images and collision answer as always.
 const Row kClosedRows[] = {
-    {"ClsWithoutGraphics", [] { ExpectNullObject([] { Cls(); }); }},
-    {"SetColorWithoutGraphics", [] { ExpectNullObject([] { SetColor(1, 2, 3); }); }},
-    {"DrawTextWithoutGraphics", [] { ExpectNullObject([] { DrawText("x", 0, 0); }); }},
-    {"TextWidthWithoutGraphics", [] { ExpectNullObject([] { TextWidth("x"); }); }},
-    {"GrabPixmapWithoutGraphics", [] { ExpectNullObject([] { GrabPixmap(0, 0, 1, 1); }); }},
+    {"ClsWithoutGraphics", [] { ExpectNoGraphics("Cls", [] { Cls(); }); }},
+    {"SetColorWithoutGraphics", [] { ExpectNoGraphics("SetColor", [] { SetColor(1, 2, 3); }); }},
+    {"SetAlphaWithoutGraphics", [] { ExpectNoGraphics("SetAlpha", [] { SetAlpha(kNaN); }); }},
+    {"DrawTextWithoutGraphics", [] { ExpectNoGraphics("DrawText", [] { DrawText("x", 0, 0); }); }},
+    {"TextWidthWithoutGraphics", [] { ExpectNoGraphics("TextWidth", [] { TextWidth("x"); }); }},
+    {"GrabPixmapWithoutGraphics", [] { ExpectNoGraphics("GrabPixmap", [] { GrabPixmap(0, 0, 1, 1); }); }},
+    {"DrawRectOutlineWithoutGraphics", [] { ExpectNoGraphics("DrawRectOutline", [] { DrawRectOutline(kInf, 0, 1, 1); }); }},
+    {"DrawOvalOutlineWithoutGraphics", [] { ExpectNoGraphics("DrawOvalOutline", [] { DrawOvalOutline(0, 0, kNaN, 1); }); }},
+    {"DrawPolyOutlineWithoutGraphics", [] { ExpectNoGraphics("DrawPolyOutline", [] { DrawPolyOutline({}); }); }},
     {"DrawImageWithoutGraphics", [] { DrawImage(RedImage(), 0, 0); DrawImage(nullptr, 0, 0); }},
     {"LoadImageNull", [] { EXPECT_FALSE(LoadImage(Ref<Object>())); }},
     {"LoadImageEmptyPath", [] { EXPECT_FALSE(LoadImage(String())); }},
@@ -102,7 +113,7 @@ const Row kClosedRows[] = {
     {"CollideRectHuge", [] { CollideRectAt(0, 0, 3e9f, 3e9f, 0, 1, nullptr); CollideRectAt(-3e9f, -3e9f, 6e9f, 1e9f, 1, 0, nullptr); }},
     {"ImagesOverlapNull", [] { EXPECT_EQ(ImagesOverlap(nullptr, 0, 0, 0, RedImage(), 0, 0, 0), 0); }},
     {"ImagesOverlapTransformedWithoutGraphics",
-     [] { ExpectNullObject([] { ImagesOverlapTransformed(RedImage(), 0, 0, 0, 0, 1, 1, RedImage(), 0, 0, 0, 0, 1, 1); }); }},
+     [] { ExpectNoGraphics("ImagesOverlapTransformed", [] { ImagesOverlapTransformed(RedImage(), 0, 0, 0, 0, 1, 1, RedImage(), 0, 0, 0, 0, 1, 1); }); }},
     {"ClearCollisionLayersAll", [] { EXPECT_EQ(ClearCollisionLayers(-1), 0); }},
 };
 
@@ -145,6 +156,32 @@ const Row kOpenRows[] = {
     {"DrawOvalHuge", [] { DrawOval(0, 0, 1e30f, 1e30f); DrawOval(-kInf, 0, kInf, kInf); }},
     {"DrawOvalNaN", [] { DrawOval(kNaN, kNaN, kNaN, kNaN); }},
     {"DrawPolyShort", [] { ExpectNothingDrawn([] { DrawPoly({}); DrawPoly({1, 1, 40, 1, 1}); }); }},
+    {"DrawPolyOutlineShort", [] { ExpectNothingDrawn([] { DrawPolyOutline({}); DrawPolyOutline({1, 1, 40, 1, 1}); DrawPolyOutline({1, 1, 40, 1, 1, 1}); }); }},
+    {"DrawOutlinesNaN", [] { ExpectNothingDrawn([] { DrawOvalOutline(0, 0, kNaN, 20); DrawPolyOutline({kNaN, 0, 20, 0, 0, 20}); }); DrawRectOutline(kNaN, kNaN, kNaN, kNaN); }},
+    {"DrawOutlinesInfinite", [] { ExpectNothingDrawn([] { DrawOvalOutline(0, 0, kInf, -kInf); DrawPolyOutline({0, 0, kInf, 0, 0, kInf}); }); DrawRectOutline(-kInf, 0, kInf, kInf); }},
+    {"DrawOutlinesHuge", [] { DrawRectOutline(-1e30f, -1e30f, 3e38f, 3e38f); DrawOvalOutline(-1e30f, -1e30f, 3e38f, 3e38f); DrawPolyOutline({-3e38f, -3e38f, 3e38f, -3e38f, 0, 3e38f}); }},
+    {"DrawOutlinesLineWidthOutOfRange", [] {
+       for (float width : {0.0f, -1.0f, kNaN, -kInf}) {
+         SetLineWidth(width);
+         ExpectNothingDrawn([] { DrawRectOutline(4, 4, 20, 20); DrawOvalOutline(4, 4, 20, 20); DrawPolyOutline({4, 4, 20, 4, 4, 20}); });
+       }
+       SetLineWidth(kInf);
+       DrawOvalOutline(4, 4, 20, 20);
+       DrawPolyOutline({4, 4, 20, 4, 4, 20});
+       EXPECT_GT(Ink(), 0);
+     }},
+    {"DrawPolyOutlineManyPoints", [] {
+       // Every edge of a 200000-gon shrinks away at once under a width beyond its radius.
+       std::vector<float> xy;
+       for (int i = 0; i < 200000; ++i) {
+         xy.push_back(32 + 20 * static_cast<float>(std::cos(i * 3.14159265e-5)));
+         xy.push_back(24 + 20 * static_cast<float>(std::sin(i * 3.14159265e-5)));
+       }
+       SetLineWidth(30);
+       DrawPolyOutline(xy);
+       SetLineWidth(2);
+       DrawPolyOutline(xy);
+     }},
     {"DrawPrimitivesNaN", [] { DrawRect(kNaN, 0, 5, 5); DrawLine(0, 0, kInf, kNaN); Plot(kNaN, -kInf); }},
     {"DrawPixmapNull", [] { ExpectNothingDrawn([] { DrawPixmap(nullptr, 0, 0); }); }},
     {"DrawPixmapFarAway", [] { ExpectNothingDrawn([] { Ref<TPixmap> p = CreatePixmap(4, 4, FORMAT_RGBA32); p->ClearPixels(kRed); DrawPixmap(p, INT32_MIN, INT32_MAX); }); }},

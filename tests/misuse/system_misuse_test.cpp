@@ -3,6 +3,7 @@
 #include <ctime>
 #include <limits>
 
+#include "runtime/error_report.h"
 #include "system/event.h"
 #include "system/hook.h"
 #include "system/input_injection.h"
@@ -31,6 +32,13 @@ int32_t AllKeyHits() {
   return hits;
 }
 
+// Null, and the line saying why.
+void ExpectNoTimer(float hertz, const char* line) {
+  ClearLastError();
+  EXPECT_FALSE(CreateTimer(hertz));
+  EXPECT_EQ(LastErrorText(), String(line));
+}
+
 const Row kRows[] = {
     {"AllocHookIdPastTheLast",
      [] { ExpectRaises<StringObject>([] { for (int i = 0; i < 300; ++i) AllocHookId(); }, "Too many hook ids"); }},
@@ -54,14 +62,16 @@ const Row kRows[] = {
     {"MouseDownNegative", [] { EXPECT_EQ(MouseDown(-1), 0); }},
     {"KeyEventOutOfRange", [] { EnablePolledInput(); Press(EVENT_KEYDOWN, 1000); Press(EVENT_KEYDOWN, -1); EXPECT_EQ(AllKeyHits(), 0); }},
     {"MouseEventOutOfRange", [] { EnablePolledInput(); Press(EVENT_MOUSEDOWN, 99); Press(EVENT_MOUSEUP, INT32_MIN); EXPECT_EQ(MouseDown(1), 0); }},
-    {"CreateTimerZero", [] { EXPECT_FALSE(CreateTimer(0)); }},
-    {"CreateTimerNegative", [] { EXPECT_FALSE(CreateTimer(-60)); }},
-    {"CreateTimerNaN", [] { EXPECT_FALSE(CreateTimer(kNaN)); }},
-    {"CreateTimerInfinite", [] { EXPECT_FALSE(CreateTimer(kInf)); }},
-    {"CreateTimerAboveMilliseconds", [] { EXPECT_FALSE(CreateTimer(2000)); }},
-    {"CreateTimerTiny", [] { EXPECT_FALSE(CreateTimer(1e-30f)); }},
-    {"TimerTicksNull", [] { ExpectNullObject([] { TimerTicks(nullptr); }); }},
-    {"WaitTimerNull", [] { ExpectNullObject([] { WaitTimer(nullptr); }); }},
+    {"CreateTimerZero", [] { ExpectNoTimer(0, "CreateTimer(0): the rate must be above 0 ticks per second"); }},
+    {"CreateTimerNegative", [] { ExpectNoTimer(-60, "CreateTimer(-60): the rate must be above 0 ticks per second"); }},
+    {"CreateTimerNaN", [] { ExpectNoTimer(kNaN, "CreateTimer(nan): the rate must be above 0 ticks per second"); }},
+    {"CreateTimerInfinite", [] { ExpectNoTimer(kInf, "CreateTimer(inf): the rate must be at most 1000 ticks per second"); }},
+    {"CreateTimerAboveMilliseconds", [] { ExpectNoTimer(2000, "CreateTimer(2000): the rate must be at most 1000 ticks per second"); }},
+    {"CreateTimerTiny", [] { ExpectNoTimer(1e-30f, "CreateTimer(1e-30): the rate must be at least one tick in 24 days"); }},
+    {"TimerTicksNull",
+     [] { ExpectRaises<TNullObjectException>([] { TimerTicks(nullptr); }, "TimerTicks: the timer is Null (did CreateTimer fail? its line says why)\n"); }},
+    {"WaitTimerNull",
+     [] { ExpectRaises<TNullObjectException>([] { WaitTimer(nullptr); }, "WaitTimer: the timer is Null (did CreateTimer fail? its line says why)\n"); }},
     {"StopTimerNull", [] { StopTimer(nullptr); }},
     {"WaitStoppedTimer", [] { Ref<TTimer> t = CreateTimer(100); ASSERT_TRUE(t); StopTimer(t); StopTimer(t); EXPECT_EQ(WaitTimer(t), 0); }},
     {"MoveMouseWithoutWindow", [] { MoveMouse(INT32_MIN, INT32_MAX); }},

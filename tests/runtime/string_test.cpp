@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -269,4 +270,34 @@ TEST(StringNumbers, TextToFloatingPoint) {
   EXPECT_TRUE(std::isinf(String("1e300").ToFloat()));
   EXPECT_EQ(String(" -$7fffffffffffffff").ToLong(), -INT64_MAX);
   EXPECT_EQ(String("%1111111111111111111111111111111111111111111111111111111111111111").ToLong(), -1);
+}
+
+// What a String joins and what it refuses: characters and bools are not
+// numbers, and neither are unsigned values beyond the Int range.
+template <class T>
+concept JoinsString = requires(String s, T t) { s + t; t + s; s += t; };
+static_assert(JoinsString<int32_t> && JoinsString<int64_t> && JoinsString<float> && JoinsString<double>);
+static_assert(JoinsString<int16_t> && JoinsString<uint32_t> && JoinsString<const char*>);
+static_assert(!JoinsString<char> && !JoinsString<char16_t> && !JoinsString<bool> && !JoinsString<uint64_t>);
+
+TEST(StringConveniences, NumbersJoinAsTheirFromTexts) {
+  const int32_t score = -250;
+  EXPECT_EQ(String("Punkte: ") + score, String("Punkte: -250"));
+  EXPECT_EQ(INT64_MIN + String("!"), String("-9223372036854775808!"));
+  EXPECT_EQ(String("x") + 1.5f, String("x") + String::FromFloat(1.5f));
+  EXPECT_EQ(0.1 + String(), String::FromDouble(0.1));
+  EXPECT_EQ(String() + uint32_t{4000000000u}, String("4000000000"));
+  String line = "Zeit: ";
+  line += int16_t{7};
+  EXPECT_EQ(line, String("Zeit: 7"));
+}
+
+TEST(StringConveniences, U8LiteralsAndStreamsAreUtf8) {
+  EXPECT_EQ(String(u8"Grüße \U0001F600"), String(u"Grüße \U0001F600"));
+  EXPECT_EQ(String(std::u8string(u8"Äpfel")), String(u"Äpfel"));
+  EXPECT_EQ(String(static_cast<const char8_t*>(nullptr)), String());
+  std::ostringstream out;
+  out << String(u"Grüße \U0001F600") << String() << '|';
+  // A surrogate pair goes out as its one four-byte character.
+  EXPECT_EQ(out.str(), "Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80|");
 }

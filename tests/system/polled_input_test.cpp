@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
 #include "sdl_test_events.h"
 #include "system/event.h"
 #include "system/hook.h"
 #include "system/platform/sdl_window_registry.h"
 #include "system/system_driver.h"
+#include "tests/support/child_process.h"
 
 namespace tazmix {
 namespace {
@@ -205,6 +211,33 @@ TEST_F(PolledInput, WaitCharAndWaitMouse) {
       },
       nullptr);
   EXPECT_EQ(WaitMouse(), 3);
+}
+
+// Set in the child that the test below starts from this program: the wait
+// to make, whose answer goes to standard output.
+constexpr char kWaitChild[] = "TAZMIX_TEST_WAIT_CHILD";
+
+TEST(WaitWithoutGraphics, AnswersZeroAtOnceWithALineInsteadOfWaitingForever) {
+  if (const char* env = std::getenv(kWaitChild)) {
+    const std::string call = env;
+    const int32_t answer = call == "WaitKey" ? WaitKey() : call == "WaitChar" ? WaitChar() : WaitMouse();
+    std::printf("\nanswer %d\n", answer);
+    std::fflush(stdout);
+    std::_Exit(0);
+  }
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+  for (const std::string call : {"WaitKey", "WaitChar", "WaitMouse"}) {
+    test::ChildOptions options;
+    options.environment = {std::string(kWaitChild) + "=" + call};
+    options.timeout_ms = 30000;
+    const test::ChildResult r =
+        test::RunChild(self, {self, "--gtest_filter=WaitWithoutGraphics.*"}, options);
+    ASSERT_FALSE(r.timed_out) << call << " was still waiting after 30 s";
+    EXPECT_NE(r.out.find("\nanswer 0\n"), std::string::npos) << call << ": " << r.out;
+    EXPECT_NE(r.err.find("tazmix: " + call + "(): no graphics are open, so no input can arrive; 0 was returned\n"),
+              std::string::npos)
+        << r.err;
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "event_recorder.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "system/system_driver.h"
 
 namespace tazmix {
@@ -73,7 +74,9 @@ TEST(Timers, AtMostSixteenRunAtOnce) {
     timers.push_back(CreateTimer(1));
     ASSERT_TRUE(timers.back()) << i;
   }
+  ClearLastError();
   EXPECT_FALSE(CreateTimer(1));
+  EXPECT_EQ(LastErrorText(), String("CreateTimer(1): 16 timers are running already; stop one first"));
   timers[5]->Stop();
   Ref<TTimer> another = CreateTimer(1);
   EXPECT_TRUE(another);

@@ -42,23 +42,43 @@ EM_JS(int, InstallWebAudio, (), {
     this.source = null;
     this.buffer = null;
     this.forever = false;
-    this.startedAt = 0;   // context time of the play's start, pauses taken out
+    this.rate = 1;        // the pitch: a factor of the playback speed
+    this.startedAt = 0;   // context time the play would have started at this rate, pauses taken out
     this.endAt = 0;       // context time the play ends (Infinity: never)
     this.pausedAt = -1;   // context time of the pause, -1 when not paused
   }
-  Path.prototype.start = function(buffer, loops, input) {
+  Path.prototype.start = function(buffer, loops, rate, input) {
     this.stop();
     this.buffer = buffer;
     this.forever = loops < 0;
+    this.rate = rate;
     var now = context.currentTime;
     this.startedAt = now;
-    this.endAt = this.forever ? Infinity : now + buffer.duration * (loops + 1);
+    this.endAt = this.forever ? Infinity : now + buffer.duration * (loops + 1) / rate;
     this.begin(0, input);
+  };
+  // The place in the sound (seconds of it) at context time `time`.
+  Path.prototype.place = function(time) {
+    return ((time - this.startedAt) * this.rate) % this.buffer.duration;
+  };
+  Path.prototype.setRate = function(rate) {
+    var now = this.pausedAt >= 0 ? this.pausedAt : context.currentTime;
+    if (this.buffer) {
+      var played = (now - this.startedAt) * this.rate;
+      this.startedAt = now - played / rate;
+      if (!this.forever) this.endAt = now + (this.endAt - now) * this.rate / rate;
+    }
+    this.rate = rate;
+    if (this.source && this.pausedAt < 0) {
+      this.source.playbackRate.value = rate;
+      if (!this.forever) { try { this.source.stop(this.endAt); } catch (e) {} }
+    }
   };
   Path.prototype.begin = function(offset, input) {
     var source = context.createBufferSource();
     source.buffer = this.buffer;
-    source.loop = this.forever || this.endAt - context.currentTime > this.buffer.duration - offset + 1e-6;
+    source.playbackRate.value = this.rate;
+    source.loop = this.forever || (this.endAt - context.currentTime) * this.rate > this.buffer.duration - offset + 1e-6;
     source.connect(input || this.volume);
     source.start(0, offset);
     if (!this.forever) source.stop(this.endAt);
@@ -85,7 +105,7 @@ EM_JS(int, InstallWebAudio, (), {
     var now = context.currentTime, held = now - this.pausedAt;
     this.startedAt += held;
     if (!this.forever) this.endAt += held;
-    this.begin((now - this.startedAt) % this.buffer.duration, input);
+    this.begin(this.place(now), input);
   };
 
   var music = new Path(1);
@@ -126,13 +146,17 @@ EM_JS(int, ChannelBusy, (int channel), {
   var path = Module.tazmixAudio.channels[channel];
   return path && path.busy() ? 1 : 0;
 });
-EM_JS(void, ChannelPlay, (int channel, int sound, int loops, double volume, double left, double right), {
+EM_JS(void, ChannelPlay, (int channel, int sound, int loops, double volume, double left, double right, double pitch), {
   var audio = Module.tazmixAudio, path = audio.channels[channel], buffer = audio.sounds.get(sound);
   if (!path || !buffer) return;
   path.volume.gain.value = volume;
   path.left.gain.value = left;
   path.right.gain.value = right;
-  path.start(buffer, loops);
+  path.start(buffer, loops, pitch);
+});
+EM_JS(void, ChannelPitch, (int channel, double pitch), {
+  var path = Module.tazmixAudio.channels[channel];
+  if (path) path.setRate(pitch);
 });
 EM_JS(void, ChannelStop, (int channel), {
   var path = Module.tazmixAudio.channels[channel];
@@ -162,7 +186,7 @@ EM_JS(void, MusicPlay, (int sound, int loops, int fade_in_ms), {
   gain.cancelScheduledValues(now);
   gain.setValueAtTime(fade_in_ms > 0 ? 0 : 1, now);
   if (fade_in_ms > 0) gain.linearRampToValueAtTime(1, now + fade_in_ms / 1000);
-  music.start(buffer, loops, music.fade);
+  music.start(buffer, loops, 1, music.fade);
 });
 EM_JS(void, MusicStop, (int fade_out_ms), {
   var audio = Module.tazmixAudio, music = audio.music;
@@ -202,9 +226,11 @@ void ForgetWebSound(int32_t sound) { ForgetInBrowser(sound); }
 int32_t WebChannelCount() { return ChannelCount(); }
 int32_t SetWebChannelCount(int32_t count) { return SetChannelCount(count); }
 bool WebChannelBusy(int32_t channel) { return ChannelBusy(channel) != 0; }
-void WebChannelPlay(int32_t channel, int32_t sound, int32_t loops, double volume, double left, double right) {
-  ChannelPlay(channel, sound, loops, volume, left, right);
+void WebChannelPlay(int32_t channel, int32_t sound, int32_t loops, double volume, double left, double right,
+                    double pitch) {
+  ChannelPlay(channel, sound, loops, volume, left, right, pitch);
 }
+void WebChannelPitch(int32_t channel, double pitch) { ChannelPitch(channel, pitch); }
 void WebChannelStop(int32_t channel) { ChannelStop(channel); }
 void WebChannelPause(int32_t channel) { ChannelPause(channel); }
 void WebChannelResume(int32_t channel) { ChannelResume(channel); }

@@ -22,8 +22,10 @@ int32_t WebChannelCount();
 int32_t SetWebChannelCount(int32_t count);
 bool WebChannelBusy(int32_t channel);
 // Plays `sound` 1 + loops times (negative: until stopped), at `volume`
-// (0..1) with the sides' gains (0..1).
-void WebChannelPlay(int32_t channel, int32_t sound, int32_t loops, double volume, double left, double right);
+// (0..1) with the sides' gains (0..1) and `pitch` (a factor of the speed).
+void WebChannelPlay(int32_t channel, int32_t sound, int32_t loops, double volume, double left, double right,
+                    double pitch);
+void WebChannelPitch(int32_t channel, double pitch);
 void WebChannelStop(int32_t channel);
 void WebChannelPause(int32_t channel);
 void WebChannelResume(int32_t channel);

@@ -102,10 +102,10 @@ int32_t PlatformChannelCount() { return OpenPlatformOutput().open ? WebChannelCo
 int32_t SetPlatformChannelCount(int32_t count) { return SetWebChannelCount(count); }
 bool PlatformChannelBusy(int32_t index) { return WebChannelBusy(index); }
 
-bool PlatformPlay(int32_t index, TSound& sound, int32_t loops, int32_t volume, SideGains gains) {
+bool PlatformPlay(int32_t index, TSound& sound, int32_t loops, int32_t volume, SideGains gains, float pitch) {
   auto* web_sound = dynamic_cast<TWebSound*>(&sound);
-  if (!web_sound) return false;
-  WebChannelPlay(index, web_sound->Id(), loops, Level(volume), gains.left / 255.0, gains.right / 255.0);
+  if (!web_sound || index >= kMostMixerChannels) return false;
+  WebChannelPlay(index, web_sound->Id(), loops, Level(volume), gains.left / 255.0, gains.right / 255.0, pitch);
   return true;
 }
 
@@ -116,6 +116,7 @@ void PlatformSetVolume(int32_t index, int32_t volume) { WebChannelVolume(index, 
 void PlatformSetGains(int32_t index, SideGains gains) {
   WebChannelGains(index, gains.left / 255.0, gains.right / 255.0);
 }
+void PlatformSetPitch(int32_t index, float pitch) { WebChannelPitch(index, pitch); }
 
 bool PlatformPlayMusic(TMusic& music, int32_t loops, int32_t fade_in_ms) {
   auto* piece = dynamic_cast<TWebMusic*>(&music);
