@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in the normal
 # build and in the sanitizer build (AddressSanitizer + UBSan, halting on the
-# first report).
+# first report); then builds the web version and runs its tests (the
+# library's under node, the pages in headless Chromium).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,3 +22,8 @@ for variant in "" --asan; do
   echo "== test ${dir}"
   ctest --test-dir "$dir" -j"$(nproc)" --timeout 300
 done
+
+echo "== build build-web"
+scripts/build-web.sh
+echo "== test build-web"
+ctest --test-dir build-web -j"$(nproc)" --timeout 300

@@ -69,9 +69,11 @@ int Check() {
   Ref<TSound> tone = MakeTone(660);
   Ref<TChannel> channel = PlaySound(tone);
   SetChannelPan(channel, -0.5f);
+  // Asked at once: the tone lasts a quarter of a second, and opening the
+  // music may take longer (a browser decodes it whole).
+  const bool tone_played = ChannelPlaying(channel);
   Ref<TMusic> music = WriteMelody("melody.wav") ? OpenMusic("melody.wav") : nullptr;
   const bool music_started = PlayMusic(music, LOOP_FOREVER, 200);
-  const bool tone_played = ChannelPlaying(channel);
   Delay(300);
   const bool music_played = MusicPlaying();
   StopMusic();

@@ -197,12 +197,4 @@ double Seconds() {
   return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-void Delay(int32_t ms) {
-  if (ms <= 0) return;
-  timespec left{ms / 1000, (ms % 1000) * 1000000L};
-  // A signal may cut the sleep short; sleep the rest.
-  while (nanosleep(&left, &left) != 0 && errno == EINTR) {
-  }
-}
-
 }  // namespace tazmix

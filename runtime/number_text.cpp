@@ -1,11 +1,11 @@
 // Conversions between numbers and text.
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
 
+#include "runtime/internal/portable_std.h"
 #include "runtime/string.h"
 
 namespace tazmix {
@@ -89,10 +89,10 @@ double ParseDecimal(const String& s) {
     if (minus) exponent = -exponent;
   }
   double value = 0;
-  const auto result = std::from_chars(bytes.data() + start, bytes.data() + end, value, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
+  const DecimalRead read = ReadDecimalDouble(bytes.data() + start, bytes.data() + end, value);
+  if (read == DecimalRead::kOutOfRange) {
     value = magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-  } else if (result.ec != std::errc()) {
+  } else if (read != DecimalRead::kOk) {
     value = 0;
   }
   return negative ? -value : value;

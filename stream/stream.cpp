@@ -1,12 +1,12 @@
 #include "stream/stream.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "runtime/exception.h"
+#include "runtime/internal/portable_std.h"
 #include "stream/stream_exception.h"
 
 namespace tazmix {
@@ -98,15 +98,15 @@ int32_t TStream::WriteLong(int64_t n) {
   return 0;
 }
 
-float TStream::ReadFloat() { return std::bit_cast<float>(ReadLE<uint32_t>(*this)); }
+float TStream::ReadFloat() { return BitCast<float>(ReadLE<uint32_t>(*this)); }
 int32_t TStream::WriteFloat(float n) {
-  WriteLE(*this, std::bit_cast<uint32_t>(n));
+  WriteLE(*this, BitCast<uint32_t>(n));
   return 0;
 }
 
-double TStream::ReadDouble() { return std::bit_cast<double>(ReadLE<uint64_t>(*this)); }
+double TStream::ReadDouble() { return BitCast<double>(ReadLE<uint64_t>(*this)); }
 int32_t TStream::WriteDouble(double n) {
-  WriteLE(*this, std::bit_cast<uint64_t>(n));
+  WriteLE(*this, BitCast<uint64_t>(n));
   return 0;
 }
 
