@@ -41,6 +41,8 @@ struct WebGLState {
   int32_t next_handle = 1;
   int32_t current = 0;
   bool listening = false;
+  // Counts the canvas's changes of size: it no longer shows the last frame.
+  int32_t window_epoch = 0;
 };
 
 WebGLState& State() {
@@ -75,7 +77,10 @@ void FollowCanvasSize() {
     rec.settings.height = height;
     changed = true;
   }
-  if (changed) QueueWebInput(WebInput{EVENT_WINDOWSIZE, 0, 0, width, height});
+  if (changed) {
+    ++State().window_epoch;
+    QueueWebInput(WebInput{EVENT_WINDOWSIZE, 0, 0, width, height});
+  }
 }
 
 bool AnyResizable() {
@@ -271,15 +276,29 @@ EM_ASYNC_JS(void, AwaitAnimationFrame, (), {
   await new Promise(function(resolve) { requestAnimationFrame(function() { resolve(); }); });
 });
 
-void GLNativeFlip(int32_t sync) {
-  if (!State().current) return;
-  emscripten_webgl_commit_frame();
+// The browser gets its turn at every flip, shown frame or not, so the
+// program's blocking loop never holds the page.
+void GiveTheBrowserItsTurn(int32_t sync) {
   if (sync != 0 && emscripten_has_asyncify()) {
     AwaitAnimationFrame();
   } else {
     YieldToBrowser();
   }
 }
+
+void GLNativeFlip(int32_t sync) {
+  if (!State().current) return;
+  emscripten_webgl_commit_frame();
+  GiveTheBrowserItsTurn(sync);
+}
+
+// The canvas keeps showing the frame committed last.
+void GLNativeSkipFlip(int32_t sync) {
+  if (!State().current) return;
+  GiveTheBrowserItsTurn(sync);
+}
+
+int32_t GLNativeWindowEpoch(int32_t handle) { return Find(handle) ? State().window_epoch : 0; }
 
 int32_t GLNativeSetFullScreen(int32_t handle, int32_t on) {
   NativeContext* rec = Find(handle);
