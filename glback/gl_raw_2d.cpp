@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <cstdint>
+
 #include "glback/internal/gl_queue.h"
 #include "glback/internal/gl_state.h"
 
@@ -31,8 +33,14 @@ void EnterRaw2D() {
 }
 
 void LeaveRaw2D() {
-  std::vector<std::array<double, 32>>& stack = CurrentGLContext().raw_saved;
+  GLContext& c = CurrentGLContext();
+  std::vector<std::array<double, 32>>& stack = c.raw_saved;
   if (stack.empty()) return;
+  // Raw GL may have set the colours or the blend function, which no saved
+  // attribute brings back: the queue sends its own again.
+  c.held.color_known = false;
+  c.held.clear_color_known = false;
+  c.held.state.blend = INT32_MIN;
   const std::array<double, 32> saved = stack.back();
   stack.pop_back();
   glMatrixMode(GL_PROJECTION);
