@@ -15,8 +15,13 @@ namespace {
 
 String SizeText(int32_t width, int32_t height) { return String::FromInt(width) + " x " + String::FromInt(height); }
 
-String ImageSubject(const Ref<TImage>& image) {
-  return image ? SizeText(image->width, image->height) + " image" : String("Null");
+// What a failure line of SetRenderImage names. Made once: the call runs
+// every frame, and a failure line is rare.
+const String& TargetSubject(const Ref<TImage>& image, const Ref<TRenderImage>& target) {
+  static const String kNull("Null");
+  static const String kImage("image");
+  static const String kRenderImage("render image");
+  return target ? kRenderImage : image ? kImage : kNull;
 }
 
 SurfaceState WholeSurface(int32_t width, int32_t height) {
@@ -176,9 +181,9 @@ Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags) {
 }
 
 int32_t SetRenderImage(const Ref<TImage>& image) {
-  FailureScope scope("SetRenderImage", ImageSubject(image));
-  TVex2DGraphics& g = CurrentGraphics();
   const Ref<TRenderImage> target = Cast<TRenderImage>(image);
+  FailureScope scope("SetRenderImage", TargetSubject(image, target));
+  TVex2DGraphics& g = CurrentGraphics();
   if (image && !target) {
     scope.Fail("not a render image (CreateRenderImage makes them)");
     return 0;

@@ -32,8 +32,11 @@
 // leaves the pixel's alpha, BLEND_SOLID writes a. So a scene drawn over an
 // opaque Cls stays opaque (but where BLEND_SOLID drew something
 // translucent), and the image drawn 1:1 with BLEND_MASK, BLEND_SOLID or
-// BLEND_ALPHA gives the very pixels the scene gives drawn straight onto the
-// window; drawn with BLEND_SOLID it always does. Onto a transparent image colours are not
+// BLEND_ALPHA gives the pixels the scene gives drawn straight onto the
+// window; drawn 1:1 with BLEND_SOLID it gives back exactly what it holds.
+// (GL may round the edge of a turned shape one step differently in an image
+// than on a window: on Mesa's software renderer about one pixel in 10,000 of a
+// scene of turned, blended sprites.) Onto a transparent image colours are not
 // premultiplied: colour c at alpha a drawn with BLEND_ALPHA leaves c * a at
 // alpha a, and that pixel drawn with BLEND_ALPHA over a background b gives
 // c * a * a + b * (1 - a), darker than the c * a + b * (1 - a) that drawing
@@ -141,7 +144,7 @@ Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags = -1)
 // the window for Null. 1 when drawing goes there now; 0, with one line
 // recorded and drawing going where it went, for an image that is not a
 // render image or one the graphics can't draw into:
-//   SetRenderImage(64 x 64 image): not a render image (CreateRenderImage makes them)
+//   SetRenderImage(image): not a render image (CreateRenderImage makes them)
 // Raises TNullObjectException without graphics, like every drawing call.
 int32_t SetRenderImage(const Ref<TImage>& image);
 

@@ -346,7 +346,7 @@ TEST_F(RenderImages, AnImageLargerThanTheWindowHasItsOwnVirtualResolutionAndGrab
 TEST_F(RenderImages, APlainImageIsRefusedAndAFreedTargetGoesWhenDrawingLeavesIt) {
   const Ref<TImage> plain = CreateImage(8, 8, 1, 0);
   EXPECT_EQ(SetRenderImage(plain), 0);
-  EXPECT_EQ(LastErrorText(), String("SetRenderImage(8 x 8 image): not a render image (CreateRenderImage makes them)"));
+  EXPECT_EQ(LastErrorText(), String("SetRenderImage(image): not a render image (CreateRenderImage makes them)"));
   EXPECT_FALSE(RenderImage());
   SetColor(255, 0, 0);
   DrawRect(0, 0, 4, 4);
@@ -456,7 +456,7 @@ TEST(RenderImageContexts, OtherGraphicsDrawIntoAnImageOnlyWhenTheyShareTextures)
   ASSERT_TRUE(image);
   SetGraphics(second);
   EXPECT_EQ(SetRenderImage(image), 0);
-  EXPECT_EQ(LastErrorText(), String("SetRenderImage(8 x 8 image): these graphics don't share textures with the ones "
+  EXPECT_EQ(LastErrorText(), String("SetRenderImage(render image): these graphics don't share textures with the ones "
                                     "it was made under (see GLShareContexts)"));
   SetGraphics(first);
   CloseGraphics(second);
