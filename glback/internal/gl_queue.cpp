@@ -191,8 +191,10 @@ void Draw(GLContext& c, const GLRecording& q) {
   bool colors = false;
   if (arrays) {
     constexpr GLsizei kStride = sizeof(GLVertex);
-    glVertexPointer(2, GL_FLOAT, kStride, &q.vertices[0].x);
-    glTexCoordPointer(2, GL_FLOAT, kStride, &q.vertices[0].u);
+    // A recording of clears alone may have no vertex buffer yet.
+    const GLVertex* v = q.vertices.data();
+    glVertexPointer(2, GL_FLOAT, kStride, v ? &v->x : nullptr);
+    glTexCoordPointer(2, GL_FLOAT, kStride, v ? &v->u : nullptr);
     glColorPointer(4, GL_UNSIGNED_BYTE, 0, q.colors.data());
     glEnableClientState(GL_VERTEX_ARRAY);
   }
@@ -257,6 +259,7 @@ void Flush(GLContext& c, int32_t cause) {
 }  // namespace
 
 bool GLRecording::SameAs(const GLRecording& other) const noexcept {
+  if (used == 0) return used == other.used && runs == other.runs;
   return used == other.used && runs == other.runs &&
          std::memcmp(vertices.data(), other.vertices.data(), used * sizeof(GLVertex)) == 0 &&
          std::memcmp(colors.data(), other.colors.data(), used * sizeof(uint32_t)) == 0;
