@@ -64,8 +64,8 @@
 //   nothing until SetRenderImage moves drawing elsewhere (or the graphics
 //   close), and then it is freed.
 // - Other graphics than the ones it was made under draw into it only when
-//   they share textures with those (GLShareContexts); else SetRenderImage
-//   answers 0 with the reason.
+//   they share textures with those (with the GL driver: both opened after
+//   GLShareContexts); else SetRenderImage answers 0 with the reason.
 //
 // Flags as for CreateImage: -1 means the automatic image flags, and
 // IMAGE_DYNAMIC is always added. IMAGE_FILTERED samples it linearly where
@@ -148,7 +148,8 @@ Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags = -1)
 // Raises TNullObjectException without graphics, like every drawing call.
 int32_t SetRenderImage(const Ref<TImage>& image);
 
-// The current graphics' render image; Null while drawing goes into the window.
+// The current graphics' render image; Null while drawing goes into the
+// window. Raises TNullObjectException without graphics.
 Ref<TImage> RenderImage();
 
 }  // namespace tazmix
