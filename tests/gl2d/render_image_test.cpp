@@ -126,12 +126,20 @@ TEST_F(RenderImages, AlphaOntoATransparentImageIsStraightAndStaysCoverageOnAnOpa
   DrawRect(0, 0, 4, 8);
   SetBlend(BLEND_LIGHT);
   DrawRect(4, 0, 4, 8);
+  SetBlend(BLEND_MASK);
+  SetAlpha(0.6f);
+  DrawRect(0, 6, 8, 2);
+  SetBlend(BLEND_SOLID);
+  SetAlpha(0);
+  DrawRect(6, 6, 2, 2);  // cleared to transparent, as the header says
   PlainPen();
   SetRenderImage(nullptr);
   EXPECT_EQ(static_cast<uint32_t>(LockImage(clear, 0, 1, 0)->ReadPixel(3, 3)), PackARGB(127, 127, 0, 0));
   const Ref<TPixmap> covered = LockImage(opaque, 0, 1, 0);
   EXPECT_EQ(static_cast<uint32_t>(covered->ReadPixel(1, 1)) >> 24, 255u) << "shade keeps alpha";
   EXPECT_EQ(static_cast<uint32_t>(covered->ReadPixel(6, 1)) >> 24, 255u) << "light keeps it opaque";
+  EXPECT_EQ(static_cast<uint32_t>(covered->ReadPixel(1, 7)) >> 24, 255u) << "so does mask";
+  EXPECT_EQ(static_cast<uint32_t>(covered->ReadPixel(7, 7)) >> 24, 0u) << "solid writes alpha";
 
   // Onto white: darker through the image than drawn straight.
   SetClsColor(255, 255, 255);
