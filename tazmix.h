@@ -104,6 +104,7 @@
 #include "draw2d/image_font.h"
 #include "draw2d/image_frame.h"
 #include "draw2d/image_glyph.h"
+#include "draw2d/render_image.h"
 #include "draw2d/vex2d_driver.h"
 #include "draw2d/vex2d_graphics.h"
 #include "draw2d/virtual_resolution.h"

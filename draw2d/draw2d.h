@@ -11,6 +11,7 @@
 #include "image.h"
 #include "image_api.h"
 #include "image_font.h"
+#include "render_image.h"
 #include "vex2d_driver.h"
 #include "vex2d_graphics.h"
 #include "virtual_resolution.h"

@@ -1,6 +1,7 @@
-// Shapes and pixmaps drawn into the current 2D graphics context. Positions
-// get the origin added; shapes are placed by the context's handle and turned
-// by its matrix (Plot and the pixmap functions excepted).
+// Shapes and pixmaps drawn into the current 2D graphics context, or into its
+// render image while it has one (render_image.h), which GrabPixmap then
+// reads. Positions get the origin added; shapes are placed by the context's
+// handle and turned by its matrix (Plot and the pixmap functions excepted).
 #pragma once
 
 #include <cstdint>

@@ -67,20 +67,27 @@ void TImage::SetPixmap(int32_t index, const Ref<TPixmap>& pixmap) {
   frames[i] = nullptr;
 }
 
+void TImage::Unlock(int32_t) {}
+
+void TImage::Setup(int32_t width_, int32_t height_, int32_t frames_, int32_t flags_, int32_t mask_r_,
+                   int32_t mask_g_, int32_t mask_b_) {
+  width = width_;
+  height = height_;
+  flags = flags_;
+  mask_r = mask_r_;
+  mask_g = mask_g_;
+  mask_b = mask_b_;
+  const size_t n = static_cast<size_t>(frames_);
+  pixmaps.assign(n, nullptr);
+  frames.assign(n, nullptr);
+  seqs.assign(n, 0);
+}
+
 Ref<TImage> TImage::Create(int32_t width, int32_t height, int32_t frames, int32_t flags, int32_t mask_r,
                            int32_t mask_g, int32_t mask_b) {
   if (width < 0 || height < 0 || frames < 0 || frames > IMAGE_MAX_FRAMES) return nullptr;
   auto image = New<TImage>();
-  image->width = width;
-  image->height = height;
-  image->flags = flags;
-  image->mask_r = mask_r;
-  image->mask_g = mask_g;
-  image->mask_b = mask_b;
-  const size_t n = static_cast<size_t>(frames);
-  image->pixmaps.resize(n);
-  image->frames.resize(n);
-  image->seqs.assign(n, 0);
+  image->Setup(width, height, frames, flags, mask_r, mask_g, mask_b);
   return image;
 }
 

@@ -46,6 +46,16 @@ class TImage : public Object {
   // Attaches a pixmap to a frame; with IMAGE_MASKED a pixmap without alpha is
   // replaced by its masked RGBA copy. Nothing for an index outside the image.
   virtual void SetPixmap(int32_t index, const Ref<TPixmap>& pixmap);
+  // The end of a Lock (UnlockImage). Nothing for an image, whose frames are
+  // remade from the pixmap at the next draw; a render image puts the
+  // pixmap's pixels back on the GPU here.
+  virtual void Unlock(int32_t index);
+
+  // Gives a new image its size, flags, mask colour and `frames` empty frame
+  // slots: Create's work, for classes derived from TImage. The arguments are
+  // the caller's to check.
+  void Setup(int32_t width, int32_t height, int32_t frames, int32_t flags, int32_t mask_r, int32_t mask_g,
+             int32_t mask_b);
 
   // A new image with `frames` empty frames and the handle at (0, 0); Null
   // when the size or the frame count is negative, or the count is above

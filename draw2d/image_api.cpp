@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "draw2d/draw_primitives.h"
+#include "draw2d/internal/auto_image.h"
 #include "draw2d/vex2d_graphics.h"
 #include "pixmap/pixmap_mask.h"
 #include "runtime/error_report.h"
@@ -25,14 +26,14 @@ ImageSettings& Settings() {
   return settings;
 }
 
+}  // namespace
+
 int32_t FlagsOrAuto(int32_t flags) { return flags == -1 ? Settings().auto_flags : flags; }
 
 Ref<TImage> WithAutoHandle(Ref<TImage> image) {
   if (image && Settings().auto_mid_handle) MidHandleImage(image);
   return image;
 }
-
-}  // namespace
 
 Ref<TImage> LoadImage(const Ref<Object>& url, int32_t flags) {
   FailureScope scope("LoadImage", UrlSubject(url));
@@ -82,7 +83,9 @@ Ref<TPixmap> LockImage(const Ref<TImage>& image, int32_t frame, int32_t read, in
   return image ? image->Lock(frame, read, write) : nullptr;
 }
 
-void UnlockImage(const Ref<TImage>&, int32_t) {}
+void UnlockImage(const Ref<TImage>& image, int32_t frame) {
+  if (image) image->Unlock(frame);
+}
 
 void GrabImage(const Ref<TImage>& image, int32_t x, int32_t y, int32_t frame) {
   if (!image || frame < 0 || frame >= image->FrameCount()) return;

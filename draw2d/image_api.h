@@ -27,8 +27,11 @@ void MidHandleImage(const Ref<TImage>& image);
 int32_t ImageWidth(const Ref<TImage>& image);
 int32_t ImageHeight(const Ref<TImage>& image);
 Ref<TPixmap> LockImage(const Ref<TImage>& image, int32_t frame = 0, int32_t read = 1, int32_t write = 1);
+// Ends a LockImage: a render image's pixels written meanwhile go back to the
+// GPU (render_image.h); nothing for other images.
 void UnlockImage(const Ref<TImage>& image, int32_t frame = 0);
-// Copies the context's pixels at (x, y), of the image's size, into a frame;
+// Copies the context's pixels at (x, y) (its render image's while it has
+// one), of the image's size, into a frame;
 // masked images get the mask colour made transparent. Whatever of the
 // rectangle lies off the context comes out transparent; a frame the image
 // does not have is left alone.

@@ -1,5 +1,6 @@
 #include "draw2d/vex2d_driver.h"
 
+#include "runtime/error_report.h"
 #include "runtime/exception.h"
 
 namespace tazmix {
@@ -30,6 +31,20 @@ Ref<TPixmap> TVex2DDriver::GrabPixmap(int32_t, int32_t, int32_t, int32_t) { Thro
 void TVex2DDriver::SetResolution(float, float) { ThrowNullMethod(); }
 void TVex2DDriver::SetSurface(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t) {}
 FrameStats TVex2DDriver::FrameStatistics() { return {}; }
+
+Ref<TImageFrame> TVex2DDriver::CreateRenderFrame(int32_t, int32_t, int32_t) {
+  NoteFailure("the 2D driver can't draw into images");
+  return nullptr;
+}
+
+int32_t TVex2DDriver::SetRenderTarget(const Ref<TImageFrame>& frame) {
+  if (!frame) return 1;
+  NoteFailure("the 2D driver can't draw into images");
+  return 0;
+}
+
+Ref<TPixmap> TVex2DDriver::ReadRenderFrame(const Ref<TImageFrame>&) { return nullptr; }
+void TVex2DDriver::WriteRenderFrame(const Ref<TImageFrame>&, const Ref<TPixmap>&) {}
 
 FrameStats LastFrameStats() {
   TVex2DDriver* driver = CurrentVex2DDriver();

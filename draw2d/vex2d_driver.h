@@ -77,6 +77,25 @@ class TVex2DDriver : public TGraphicsDriver {
                           int32_t area_height);
   // What the current context's last finished frame cost; all 0 here.
   virtual FrameStats FrameStatistics();
+
+  // Render images (render_image.h), not abstract either: a driver that
+  // cannot draw into images keeps these, and CreateRenderImage then fails.
+  // A frame of width x height (both at least 1) whose pixels live with the
+  // driver and can be drawn into, cleared transparent, sampled as the image
+  // flags say; Null, with the reason noted (runtime/error_report.h), when
+  // the driver can't make one. Here always Null.
+  virtual Ref<TImageFrame> CreateRenderFrame(int32_t width, int32_t height, int32_t flags);
+  // Sends all drawing of the current context into the frame (one that
+  // CreateRenderFrame made), or back to the context itself for Null. The
+  // drawing layer sends the surface (SetSurface, SetResolution, SetViewport)
+  // for the new target right after. 0, with the reason noted, when it
+  // can't; nothing changes then. Here 1 for Null, else 0.
+  virtual int32_t SetRenderTarget(const Ref<TImageFrame>& frame);
+  // The frame's pixels: FORMAT_RGBA32, row 0 the top row. Null here.
+  virtual Ref<TPixmap> ReadRenderFrame(const Ref<TImageFrame>& frame);
+  // Replaces the frame's pixels by the pixmap's top-left part of its size.
+  // Nothing here.
+  virtual void WriteRenderFrame(const Ref<TImageFrame>& frame, const Ref<TPixmap>& pixmap);
 };
 
 // The driver of the current 2D graphics context, or Null when none is

@@ -3,6 +3,7 @@
 #include "draw2d/draw_primitives.h"
 #include "draw2d/draw_state.h"
 #include "draw2d/internal/drawing_surface.h"
+#include "draw2d/internal/render_target.h"
 #include "graphics/graphics.h"
 #include "runtime/exception.h"
 
@@ -44,6 +45,7 @@ void TVex2DGraphics::Close() {
   _graphics->Close();
   _graphics = nullptr;
   _driver = nullptr;
+  render_image = nullptr;
 }
 
 int32_t TVex2DGraphics::SetFullScreen(int32_t on) {
@@ -54,6 +56,7 @@ int32_t TVex2DGraphics::SetFullScreen(int32_t on) {
 int32_t TVex2DGraphics::FullScreen() { return _graphics ? _graphics->FullScreen() : 0; }
 
 void TVex2DGraphics::Validate() {
+  ResendRenderTarget(*this);
   AdoptSurfaceSize(*this);
   ApplyVirtualResolution(vres_width, vres_height);
   SetBlend(blend_mode);

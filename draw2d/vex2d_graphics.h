@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "image_font.h"
+#include "render_image.h"
 #include "vex2d_driver.h"
 #include "../graphics/graphics_driver.h"
 #include "../runtime/object.h"
@@ -57,21 +58,29 @@ class TVex2DGraphics : public TGraphics {
   Ref<TGraphics> _graphics;
   Ref<TVex2DDriver> _driver;
   int32_t _setup = 0;  // 0 until made current once
-  // The context's size that the state was last laid out for.
+  // The context's size that the state was last laid out for (the render
+  // image's while one is the target).
   int32_t _surface_width = 0;
   int32_t _surface_height = 0;
+  // Where drawing goes (render_image.h): Null for the context itself.
+  Ref<TRenderImage> render_image;
+  // The context's own viewport, origin and virtual resolution while a
+  // render image is the target.
+  SurfaceState window_surface;
 
   TVex2DDriver* Driver() override;
   void GetSettings(int32_t& width, int32_t& height, int32_t& depth, int32_t& hertz,
                    int32_t& flags) override;
-  // Closes the wrapped context and drops it and the driver; a second call does nothing.
+  // Closes the wrapped context and drops it, the driver and the render
+  // image; a second call does nothing.
   void Close() override;
   // Forwarded to the wrapped context; the drawing state follows the new size
   // when its size event arrives.
   int32_t SetFullScreen(int32_t on) override;
   int32_t FullScreen() override;
   // Sends the whole stored state to the driver through the module setters,
-  // after catching up with a change of the context's size.
+  // after giving it the render image again and catching up with a change of
+  // the context's size.
   // Acts on the current graphics, so only MakeCurrent calls it.
   virtual void Validate();
   // Makes this the current graphics and its driver the current 2D driver,

@@ -6,6 +6,7 @@
 #include "glback/internal/gl_queue.h"
 #include "glback/internal/gl_state.h"
 #include "glback/internal/gl_raw_text_font.h"
+#include "glback/internal/gl_render_frame.h"
 #include "glback/platform/gl_native.h"
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
@@ -74,6 +75,7 @@ void TGLGraphicsDriver::SetGraphics(const Ref<TGraphics>& g) {
   const auto* gl = dynamic_cast<const TGLGraphics*>(g.get());
   GLNativeMakeCurrent(gl ? gl->_context : 0);
   SelectGLContextState(GLNativeCurrent());
+  DeleteDeadGLFramebuffers();
 }
 
 void TGLGraphicsDriver::Flip(int32_t sync) {
@@ -105,6 +107,7 @@ int32_t SetRepeatedFrameSkip(int32_t on) {
 
 int32_t GLShareContexts() {
   GLNativeShareContexts();
+  GLBack().shared.textures_shared = true;
   return 0;
 }
 

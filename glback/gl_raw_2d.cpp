@@ -10,7 +10,9 @@ namespace tazmix {
 void EnterRaw2D() {
   // Raw drawing lands on top of everything drawn before it.
   SyncGL(FLUSH_RAW_GL);
-  glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_TRANSFORM_BIT);
+  // The blend function and the clear colour too: the queue believes GL holds
+  // its own, and raw drawing sets them freely.
+  glPushAttrib(GL_TEXTURE_BIT | GL_ENABLE_BIT | GL_TRANSFORM_BIT | GL_COLOR_BUFFER_BIT);
   GLint viewport[4] = {0, 0, 0, 0};
   glGetIntegerv(GL_VIEWPORT, viewport);
   // One entry per open bracket, so a helper called inside the caller's own
@@ -31,8 +33,12 @@ void EnterRaw2D() {
 }
 
 void LeaveRaw2D() {
-  std::vector<std::array<double, 32>>& stack = CurrentGLContext().raw_saved;
+  GLContext& c = CurrentGLContext();
+  std::vector<std::array<double, 32>>& stack = c.raw_saved;
   if (stack.empty()) return;
+  // Raw drawing sets the current colour freely, and Mesa's attribute stack
+  // does not bring it back reliably: the queue sends its own again.
+  c.held.color_known = false;
   const std::array<double, 32> saved = stack.back();
   stack.pop_back();
   glMatrixMode(GL_PROJECTION);

@@ -2,10 +2,11 @@
 // top-left corner of the viewport, on any current GL context, without the 2D
 // drawing layer.
 //
-// EnterRaw2D saves the caller's texturing, enables and transform state and
-// both matrices; LeaveRaw2D puts all of it back, so raw drawing can sit
-// between calls of the GL 2D driver and its caches (blend mode, bound
-// texture, texturing) stay true. Brackets nest.
+// EnterRaw2D saves the caller's texturing, enables, transform state, clear
+// colour, blend function and alpha test, and both matrices; LeaveRaw2D puts
+// all of it back, so raw drawing can sit between calls of the GL 2D driver
+// and its caches (blend mode, bound texture, texturing) stay true; the
+// driver sends its current colour again after a bracket. Brackets nest.
 #pragma once
 
 namespace tazmix {

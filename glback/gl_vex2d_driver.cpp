@@ -12,11 +12,13 @@
 #include "glback/gl_graphics.h"
 #include "glback/internal/gl_image_frame.h"
 #include "glback/internal/gl_queue.h"
+#include "glback/internal/gl_render_frame.h"
 #include "glback/internal/gl_state.h"
 #include "graphics/graphics.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap_flip.h"
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 
 namespace tazmix {
 
@@ -208,6 +210,29 @@ void TGLVex2DDriver::SetSurface(int32_t width, int32_t height, int32_t area_x, i
 
 FrameStats TGLVex2DDriver::FrameStatistics() { return LastGLFrameStats(); }
 
+Ref<TImageFrame> TGLVex2DDriver::CreateRenderFrame(int32_t width, int32_t height, int32_t flags) {
+  return TGLRenderFrame::Create(width, height, flags);
+}
+
+int32_t TGLVex2DDriver::SetRenderTarget(const Ref<TImageFrame>& frame) {
+  auto* target = dynamic_cast<TGLRenderFrame*>(frame.get());
+  if (frame && !target) {
+    NoteFailure("the frame is not one the GL driver can draw into");
+    return 0;
+  }
+  return SetGLRenderTarget(target) ? 1 : 0;
+}
+
+Ref<TPixmap> TGLVex2DDriver::ReadRenderFrame(const Ref<TImageFrame>& frame) {
+  auto* target = dynamic_cast<TGLRenderFrame*>(frame.get());
+  return target ? target->ReadPixels() : nullptr;
+}
+
+void TGLVex2DDriver::WriteRenderFrame(const Ref<TImageFrame>& frame, const Ref<TPixmap>& pixmap) {
+  auto* target = dynamic_cast<TGLRenderFrame*>(frame.get());
+  if (target && pixmap) target->WritePixels(*pixmap);
+}
+
 Ref<TGLVex2DDriver> TGLVex2DDriver::Create() {
   if (!GLGraphicsDriver()) return nullptr;
   return Ref<TGLVex2DDriver>(this);
@@ -243,6 +268,7 @@ void InitGLVex2DDriver() {
   InitDraw2D();
   InitGLGraphics();
   RegisterClassRecord(typeid(TGLImageFrame));
+  RegisterClassRecord(typeid(TGLRenderFrame));
   RegisterClassRecord(typeid(TGLVex2DDriver));
   ReadGLBatchSwitch();
   if (Ref<TGLVex2DDriver> driver = GLVex2DDriver()) SetGraphicsDriver(driver, GRAPHICS_BACK_BUFFER);

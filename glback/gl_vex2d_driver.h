@@ -74,6 +74,15 @@ class TGLVex2DDriver : public TVex2DDriver {
   void SetSurface(int32_t width, int32_t height, int32_t area_x, int32_t area_y, int32_t area_width,
                   int32_t area_height) override;
   FrameStats FrameStatistics() override;
+  // A texture of its own with a framebuffer object (GL 3.0, or the ARB or
+  // EXT framebuffer-object extension); Null, with the reason noted, where
+  // GL has none, for a size above GL's largest, or without memory.
+  Ref<TImageFrame> CreateRenderFrame(int32_t width, int32_t height, int32_t flags) override;
+  // What is queued goes to the old target first; counted in the frame
+  // statistics' target_switches.
+  int32_t SetRenderTarget(const Ref<TImageFrame>& frame) override;
+  Ref<TPixmap> ReadRenderFrame(const Ref<TImageFrame>& frame) override;
+  void WriteRenderFrame(const Ref<TImageFrame>& frame, const Ref<TPixmap>& pixmap) override;
 
   // Itself when the GL graphics driver exists, else Null.
   virtual Ref<TGLVex2DDriver> Create();

@@ -30,10 +30,13 @@ void ApplyVirtualResolution(float width, float height) {
   g.vres_height = height;
   const VirtualLayout layout =
       LayOutVirtualResolution(g._surface_width, g._surface_height, width, height, g.vres_fit);
-  g.vres_mousexscale = layout.mouse_x_scale;
-  g.vres_mouseyscale = layout.mouse_y_scale;
-  g.vres_mousexorigin = static_cast<float>(layout.x);
-  g.vres_mouseyorigin = static_cast<float>(layout.y);
+  // The mouse is the window's, whatever drawing goes into.
+  if (!g.render_image) {
+    g.vres_mousexscale = layout.mouse_x_scale;
+    g.vres_mouseyscale = layout.mouse_y_scale;
+    g.vres_mousexorigin = static_cast<float>(layout.x);
+    g.vres_mouseyorigin = static_cast<float>(layout.y);
+  }
   TVex2DDriver& driver = CurrentDriver("ApplyVirtualResolution");
   driver.SetSurface(g._surface_width, g._surface_height, layout.x, layout.y, layout.width, layout.height);
   driver.SetResolution(width, height);
@@ -41,7 +44,12 @@ void ApplyVirtualResolution(float width, float height) {
 
 bool AdoptSurfaceSize(TVex2DGraphics& g) {
   int32_t width = 0, height = 0, depth = 0, hertz = 0, flags = 0;
-  g.GetSettings(width, height, depth, hertz, flags);
+  if (g.render_image) {
+    width = g.render_image->width;
+    height = g.render_image->height;
+  } else {
+    g.GetSettings(width, height, depth, hertz, flags);
+  }
   if (width == g._surface_width && height == g._surface_height) return false;
   // A window without area (minimised to 0 x 0) shows nothing whatever is
   // drawn; the state stays laid out for the size it will come back with.

@@ -13,7 +13,8 @@ namespace tazmix {
 // context's size, and sends the layout and the resolution to the driver.
 void ApplyVirtualResolution(float width, float height);
 
-// Reads the context's size as it is now. If it changed since the state was
+// Reads the context's size as it is now (a render image's, while drawing
+// goes into one). If it changed since the state was
 // last laid out: a viewport that covered the whole context covers the whole
 // of it again, and a virtual resolution the program never set becomes the
 // new size. A size of 0 or less (a minimised window) is not taken. Returns

@@ -126,9 +126,11 @@ void Apply(GLContext& c, const GLRunState& s, bool line_width) {
     glDisable(GL_TEXTURE_2D);
     h.texturing = false;
   }
-  if (all || h.state.blend != s.blend) {
-    SetGLBlendState(s.blend);
+  const bool into_image = c.target.framebuffer != 0;
+  if (all || h.state.blend != s.blend || h.blend_into_image != into_image) {
+    SetGLBlendState(s.blend, into_image);
     h.state.blend = s.blend;
+    h.blend_into_image = into_image;
   }
   const float width = line_width ? c.line_width : s.line_width;
   if ((line_width || s.mode == GL_LINES) && (all || h.state.line_width != width)) {
@@ -347,7 +349,10 @@ void SyncGL(int32_t cause) {
 bool FinishGLFrame(int32_t window_epoch) {
   GLBackState& b = GLBack();
   GLContext& c = *b.context;
-  const bool repeat = b.shared.skip_repeats && b.shared.batching && c.frame_whole && c.shown_valid &&
+  // A frame that draws into a render image changes what the image holds,
+  // even when it repeats every primitive of the one before.
+  const bool into_image = c.target.framebuffer != 0;
+  const bool repeat = b.shared.skip_repeats && b.shared.batching && c.frame_whole && c.shown_valid && !into_image &&
                       !c.queue.Empty() && c.shown_window_epoch == window_epoch &&
                       c.shown_texture_epoch == b.shared.texture_epoch && c.queue.SameAs(c.shown);
   if (repeat) {
@@ -358,11 +363,12 @@ bool FinishGLFrame(int32_t window_epoch) {
     if (drew) {
       Count(c, FLUSH_FLIP);
       Draw(c, c.queue);
+      if (into_image) ++b.shared.texture_epoch;
     }
     // Kept as the frame on screen; the buffers of the one before are reused.
     std::swap(c.queue, c.shown);
     c.queue.Clear();
-    c.shown_valid = drew && c.frame_whole;
+    c.shown_valid = drew && c.frame_whole && !into_image;
     c.shown_window_epoch = window_epoch;
     c.shown_texture_epoch = b.shared.texture_epoch;
   }
@@ -479,7 +485,7 @@ void DrawGLPixels(const TPixmap& rgba, int32_t x, int32_t y) {
   glDrawPixels(rgba.width, rgba.height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.pixels);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glPixelZoom(1.0f, 1.0f);
-  SetGLBlendState(h.state.blend);
+  SetGLBlendState(h.state.blend, h.blend_into_image);
   if (h.texturing) glEnable(GL_TEXTURE_2D);
   // Where pixels are drawn as a textured quad (the web), GL's colour is left white.
   CurrentGLContext().held.color_known = false;

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -107,6 +108,8 @@ struct GLRecording {
 struct GLHeld {
   bool known = false;
   GLRunState state;
+  // The blend mode is set the render-image way (gl_blend.h).
+  bool blend_into_image = false;
   bool texturing = false;
   uint32_t bound = 0;
   bool color_known = false;
@@ -121,6 +124,16 @@ struct GLOpenPrimitive {
   uint32_t mode = 0;
   uint32_t count = 0;
   uint8_t tricks = 0;
+};
+
+// Where the context's drawing goes: its own window, or a render image's
+// framebuffer object (a name of this context; framebuffers are not shared).
+struct GLTarget {
+  uint32_t framebuffer = 0;  // 0: the window
+  uint32_t texture = 0;      // the render image's texture
+  bool mipmapped = false;    // its mipmaps are made again when drawing leaves it
+
+  bool operator==(const GLTarget&) const = default;
 };
 
 struct GLContext {
@@ -153,6 +166,11 @@ struct GLContext {
   // Raw GL brackets open now: the matrices each one saved.
   std::vector<std::array<double, 32>> raw_saved;
 
+  GLTarget target;
+  // Framebuffers of render images freed while another context was current;
+  // deleted when this one is current again.
+  std::vector<uint32_t> dead_framebuffers;
+
   FrameStats counting;
   FrameStats last;
 };
@@ -173,6 +191,21 @@ struct GLAtlasPage {
   std::vector<GLAtlasShelf> shelves;
 };
 
+// The calls that draw into textures, fetched by name once a context could
+// tell which GL it is (gl_framebuffer.h).
+struct GLFramebufferCalls {
+  int32_t kind = 0;         // GL_FRAMEBUFFERS_*; 0: none
+  bool any_size = false;    // textures of any size, not only powers of two
+  void (*gen)(int32_t, uint32_t*) = nullptr;
+  void (*remove)(int32_t, const uint32_t*) = nullptr;
+  void (*bind)(uint32_t, uint32_t) = nullptr;
+  void (*attach)(uint32_t, uint32_t, uint32_t, uint32_t, int32_t) = nullptr;
+  uint32_t (*status)(uint32_t) = nullptr;
+  void (*mipmaps)(uint32_t) = nullptr;
+  // nullptr where GL has no separate alpha blending.
+  void (*blend_separate)(uint32_t, uint32_t, uint32_t, uint32_t) = nullptr;
+};
+
 struct GLShared {
   // Gathering primitives into runs; TAZMIX_BATCH=0 sends each one at once.
   bool batching = true;
@@ -189,6 +222,13 @@ struct GLShared {
 
   uint32_t raw_font_texture = 0;
   int32_t raw_font_seq = 0;
+
+  // GLShareContexts was called: contexts made since see each other's textures.
+  bool textures_shared = false;
+  // Asked once a context was current; `framebuffer_none` says why there are none.
+  bool framebuffer_probed = false;
+  GLFramebufferCalls framebuffer;
+  std::string framebuffer_none;
 };
 
 struct GLBackState {

@@ -474,4 +474,6 @@ int32_t GLNativeWidget(int32_t handle) {
   return rec ? static_cast<int32_t>(SDL_GetWindowID(rec->window)) : 0;
 }
 
+void* GLNativeProcAddress(const char* name) { return SDL_GL_GetProcAddress(name); }
+
 }  // namespace tazmix

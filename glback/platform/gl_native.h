@@ -90,4 +90,10 @@ std::vector<DisplayModeRecord> GLNativeDisplayModes();
 // it; 0 for handle 0 or a closed context.
 int32_t GLNativeWidget(int32_t handle);
 
+// The entry point of a GL function that GL 1.x headers do not link to (a
+// later core version's or an extension's); nullptr when there is none. Ask
+// only with a context current, and only after checking the GL version or
+// extension that brings the function: a non-null answer alone proves nothing.
+void* GLNativeProcAddress(const char* name);
+
 }  // namespace tazmix

@@ -1,6 +1,8 @@
 // The example programs, run as they would be run by hand (offscreen): the
 // showcase's grabbed frame has every item where the program puts it and
-// nothing anywhere else; the collision example's own check passes.
+// nothing anywhere else; the render-image example's frame is sharp where it
+// scales up and smooth where it scales filtered; the collision example's
+// own check passes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -112,6 +114,41 @@ TEST_F(ShowcaseTest, BothTextsLeaveWhiteInk) {
   EXPECT_GT(Ink(kTrueTypeText), 500);
 }
 
+// The render-image example: its view, drawn at a quarter of the window's
+// size, fills the window in blocks of 4 x 4 pixels of one colour; its
+// minimap, in a frame at the top right, is scaled smoothly and shows where
+// the view is in white.
+TEST(RenderImageExampleTest, TheViewIsScaledUpInSharpPixelsAndTheMinimapSmoothly) {
+  InitPNGLoader();
+  testing::TempDir dir;
+  const std::string out = dir / "frame.png";
+  const test::ChildResult run = test::RunChild(kExamples + "render_image", {"render_image", "--grab", out});
+  ASSERT_TRUE(run.exited && run.exit_code == 0) << run.err;
+  const Ref<TPixmap> frame = LoadPixmapPNG(String::FromUTF8String(out));
+  ASSERT_TRUE(frame);
+  ASSERT_EQ(frame->width * 1000 + frame->height, 640360);
+  const auto rgb = [&](int32_t x, int32_t y) { return frame->ReadPixel(x, y) & 0xFFFFFF; };
+  const Box minimap{388, 8, 636, 64};  // its frame
+  int32_t blurred = 0;
+  for (int32_t y = 0; y < 360; y += 4) {
+    for (int32_t x = 0; x < 640; x += 4) {
+      if (minimap.Holds(x, y)) continue;
+      for (int32_t i = 0; i < 16; ++i) blurred += rgb(x + i % 4, y + i / 4) != rgb(x, y);
+    }
+  }
+  EXPECT_EQ(blurred, 0);
+  EXPECT_EQ(rgb(389, 9), 0x14141E) << "the minimap's frame";
+  int32_t smooth = 0, white = 0;
+  for (int32_t y = 12; y < 60; y += 2) {
+    for (int32_t x = 392; x < 632; x += 2) {
+      smooth += rgb(x, y) != rgb(x + 1, y) || rgb(x, y) != rgb(x, y + 1);
+      white += rgb(x, y) == 0xFFFFFF;
+    }
+  }
+  EXPECT_GT(smooth, 100);
+  EXPECT_GT(white, 20);
+}
+
 TEST(CollisionExampleTest, ItsOwnCheckAgreesAtEveryPlace) {
   const test::ChildResult run = test::RunChild(kExamples + "collision", {"collision", "--check"});
   ASSERT_TRUE(run.exited) << run.err;
@@ -124,7 +161,7 @@ TEST(CollisionExampleTest, ItsOwnCheckAgreesAtEveryPlace) {
 // The programs that wait for a player run a few frames on their own and end
 // cleanly (no pad is plugged in here; the window stays its size).
 TEST(InteractiveExamplesTest, RunAFewFramesAndEndCleanly) {
-  for (const char* name : {"window", "gamepad"}) {
+  for (const char* name : {"window", "gamepad", "render_image"}) {
     const test::ChildResult run = test::RunChild(kExamples + name, {name, "--frames", "5"});
     ASSERT_TRUE(run.exited) << name << ": " << run.err;
     EXPECT_EQ(run.exit_code, 0) << name << ": " << run.out << run.err;

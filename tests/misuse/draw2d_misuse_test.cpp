@@ -9,6 +9,7 @@
 #include "glback/gl_vex2d_driver.h"
 #include "graphics/graphics.h"
 #include "pixmap/png_loader.h"
+#include "runtime/error_report.h"
 #include "stream/bank.h"
 #include "tests/misuse/misuse_table.h"
 
@@ -115,6 +116,11 @@ const Row kClosedRows[] = {
     {"ImagesOverlapTransformedWithoutGraphics",
      [] { ExpectNoGraphics("ImagesOverlapTransformed", [] { ImagesOverlapTransformed(RedImage(), 0, 0, 0, 0, 1, 1, RedImage(), 0, 0, 0, 0, 1, 1); }); }},
     {"ClearCollisionLayersAll", [] { EXPECT_EQ(ClearCollisionLayers(-1), 0); }},
+    {"CreateRenderImageWithoutGraphics", [] {
+       EXPECT_FALSE(CreateRenderImage(8, 8));
+       EXPECT_EQ(LastErrorText(), String("CreateRenderImage(8 x 8): no graphics are open: call OpenGraphics first"));
+     }},
+    {"SetRenderImageWithoutGraphics", [] { ExpectNullObject([] { SetRenderImage(nullptr); }); ExpectNullObject([] { RenderImage(); }); }},
 };
 
 // Graphics open: nothing drawn where the arguments leave nothing to draw,
@@ -194,6 +200,43 @@ const Row kOpenRows[] = {
     {"VirtualResolutionZero", [] { SetVirtualResolution(0, 0); MoveVirtualMouse(10, 10); EXPECT_EQ(VirtualMouseX(), 0.0f); }},
     {"ImagesOverlapTransformedNaN", [] { ImagesOverlapTransformed(RedImage(), 0, 0, 0, kNaN, 1, 1, RedImage(), 0, 0, 0, 0, kInf, kNaN); }},
     {"VirtualResolutionNaN", [] { SetVirtualResolution(kNaN, -kInf); MoveVirtualMouse(kNaN, kInf); VirtualMouseY(); }},
+    {"CreateRenderImageZero", [] {
+       EXPECT_FALSE(CreateRenderImage(0, 5));
+       EXPECT_EQ(LastErrorText(), String("CreateRenderImage(0 x 5): the size must be at least 1 x 1"));
+     }},
+    {"CreateRenderImageNegative", [] { EXPECT_FALSE(CreateRenderImage(-4, 4)); EXPECT_FALSE(CreateRenderImage(4, INT32_MIN)); }},
+    {"CreateRenderImageHuge", [] {
+       EXPECT_FALSE(CreateRenderImage(100000, 100000));
+       EXPECT_TRUE(LastErrorText().StartsWith("CreateRenderImage(100000 x 100000): GL draws into images of at most "));
+     }},
+    {"CreateRenderImageLargestInt", [] { EXPECT_FALSE(CreateRenderImage(INT32_MAX, INT32_MAX, -1)); EXPECT_FALSE(CreateRenderImage(1, INT32_MAX)); }},
+    {"SetRenderImageNotARenderImage", [] { ExpectNothingDrawn([] { EXPECT_EQ(SetRenderImage(RedImage()), 0); Cls(); }); }},
+    {"SetRenderImageNull", [] { EXPECT_EQ(SetRenderImage(nullptr), 1); EXPECT_EQ(SetRenderImage(nullptr), 1); EXPECT_FALSE(RenderImage()); }},
+    {"RenderImageIntoItself", [] {
+       Ref<TImage> image = CreateRenderImage(8, 8);
+       SetRenderImage(image);
+       SetClsColor(255, 0, 0);
+       Cls();
+       DrawImage(image, 2, 2);
+       DrawImage(RenderImage(), 0, 0);
+       EXPECT_EQ(LockImage(image, 0, 1, 0)->ReadPixel(0, 0), kRed);
+       SetRenderImage(nullptr);
+     }},
+    {"RenderImageFrameOutside", [] {
+       Ref<TImage> image = CreateRenderImage(8, 8);
+       EXPECT_FALSE(LockImage(image, 1));
+       EXPECT_FALSE(LockImage(image, -1));
+       UnlockImage(image, INT32_MAX);
+       GrabImage(image, 0, 0, 3);
+       ExpectNothingDrawn([&] { DrawImage(image, 0, 0, 1); });
+     }},
+    {"RenderImageFreedWhileTheTarget", [] {
+       SetRenderImage(CreateRenderImage(8, 8));
+       Cls();
+       SetRenderImage(CreateRenderImage(4, 4));
+       DrawRect(0, 0, 9, 9);
+       EndGraphics();
+     }},
 };
 
 class Draw2DMisuseClosed : public Table {
