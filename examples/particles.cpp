@@ -43,13 +43,13 @@ int ParticlesMain() {
     // Births: a few per frame, many more while the button is held.
     const int32_t born = MouseDown(MOUSE_LEFT) ? 40 : 8;
     for (int32_t i = 0; i < born; ++i) {
-      const float angle = static_cast<float>(RandomRange(-0.4, 0.4)), speed = static_cast<float>(RandomRange(150, 350));
+      const float angle = static_cast<float>(RandomRange(-0.3, 0.3)), speed = static_cast<float>(RandomRange(300, 450));
       particles.push_back({static_cast<float>(MouseX()), static_cast<float>(MouseY()), speed * std::sin(angle),
                            -speed * std::cos(angle), 0, static_cast<float>(RandomRange(1, 2))});
     }
     // Motion, then the old ones go.
     for (Particle& p : particles) {
-      p.vy += 300 * dt;  // gravity
+      p.vy += 400 * dt;  // gravity
       p.x += p.vx * dt;
       p.y += p.vy * dt;
       p.age += dt;

@@ -15,6 +15,7 @@ int TextBuiltinFontMain() {
   SetClsColor(20, 20, 30);
   // Null selects the built-in font (it is also the font at start).
   SetImageFont(nullptr);
+  const int32_t start = MilliSecs();
 
   while (!KeyHit(KEY_ESCAPE) && !AppTerminate()) {
     Cls();
@@ -42,7 +43,7 @@ int TextBuiltinFontMain() {
     SetScale(1, 1);
 
     SetColor(255, 255, 255);
-    DrawText("Time: " + String::FromInt(MilliSecs() / 1000 % 1000) + " s", 10, 270);
+    DrawText("Running for " + String::FromInt((MilliSecs() - start) / 1000) + " s", 10, 270);
     Flip(-1);
   }
   return 0;

@@ -15,8 +15,8 @@ int TimerMain() {
   if (!OpenGraphics(640, 240, 0, 60, 0)) return 1;
   SetClsColor(25, 25, 30);
 
-  float hertz = 4;
-  Ref<TTimer> timer = CreateTimer(hertz);  // ticks per second
+  int32_t hertz = 4;
+  Ref<TTimer> timer = CreateTimer(static_cast<float>(hertz));  // ticks per second
   if (!timer) return 1;                    // the reason is on standard error
   const int32_t start = MilliSecs();
   int32_t seen = 0;  // ticks already counted
@@ -25,10 +25,10 @@ int TimerMain() {
   while (!KeyHit(KEY_ESCAPE) && !AppTerminate()) {
     const int32_t change = KeyHit(KEY_UP) - KeyHit(KEY_DOWN);
     if (change != 0) {
-      hertz = std::clamp(change > 0 ? hertz * 2 : hertz / 2, 0.5f, 64.0f);
+      hertz = std::clamp(change > 0 ? hertz * 2 : hertz / 2, 1, 64);
       // A timer's rate is fixed: stop it and make a new one.
       StopTimer(timer);
-      timer = CreateTimer(hertz);
+      timer = CreateTimer(static_cast<float>(hertz));
       if (!timer) return 1;
       seen = 0;
     }
@@ -48,7 +48,7 @@ int TimerMain() {
       DrawOval(40 + 72.0f * static_cast<float>(i), 80, 48, 48);
     }
     SetColor(255, 255, 255);
-    DrawText("timer: " + String::FromFloat(hertz) + " ticks per second (Up/Down)", 20, 20);
+    DrawText("timer: " + String::FromInt(hertz) + " ticks per second (Up/Down)", 20, 20);
     DrawText("ticks: " + String::FromInt(ticks), 20, 170);
     DrawText("running for " + String::FromInt((MilliSecs() - start) / 1000) + " s", 20, 190);
     Flip(-1);
