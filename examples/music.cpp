@@ -8,6 +8,7 @@
 // device the music plays silently.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include <tazmix/tazmix.h>
@@ -23,7 +24,7 @@ Ref<TBank> MakeMelody() {
   for (size_t i = 0; i < samples.size(); ++i) {
     const double t = static_cast<double>(i) / kRate, in_note = std::fmod(t, 0.5);
     const double note = notes[static_cast<int32_t>(t * 2) % 8];
-    samples[i] = static_cast<int16_t>(8000 * std::sin(2 * M_PI * note * t) * std::exp(-in_note * 5));
+    samples[i] = static_cast<int16_t>(8000 * std::sin(2 * std::numbers::pi * note * t) * std::exp(-in_note * 5));
   }
   return CreateWaveBank(samples, 1, kRate);
 }

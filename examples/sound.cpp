@@ -6,6 +6,7 @@
 // where it is across the window; Escape ends. Without an audio device the
 // sounds play silently.
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include <tazmix/tazmix.h>
@@ -20,7 +21,7 @@ Ref<TSound> MakeBell() {
   std::vector<int16_t> samples(kRate / 4);
   for (size_t i = 0; i < samples.size(); ++i) {
     const double t = static_cast<double>(i) / kRate;
-    samples[i] = static_cast<int16_t>(12000 * std::sin(2 * M_PI * 440 * t) * std::exp(-t * 12));
+    samples[i] = static_cast<int16_t>(12000 * std::sin(2 * std::numbers::pi * 440 * t) * std::exp(-t * 12));
   }
   return LoadSound(Ref<Object>(CreateWaveBank(samples, 1, kRate)));
 }
