@@ -1,22 +1,17 @@
-// collision: a ball follows the mouse over a clock face; both are tinted red
-// while they share a solid pixel. The pictures' transparent corners do not
-// count, so the ball can sit inside the face's bounding box untouched.
+// collision: pixel-exact collision of two images (ImagesOverlap): a ball
+// follows the mouse over a clock face, and both are tinted red while they
+// share a solid pixel. The pictures' transparent corners do not count, so
+// the ball can sit inside the face's bounding box untouched.
 //
-//   collision [--check]
+// Controls: the mouse moves the ball, Escape ends.
 //
-// Escape or closing the window ends it. --check puts the ball at a few
-// fixed places instead of the mouse, compares ImagesOverlap with what is
-// known of the pictures and with the tint actually drawn, prints one line per
-// place and ends with exit code 0 when everything agrees, else 1.
+// `collision --check` puts the ball at a few fixed places instead, compares
+// ImagesOverlap with what is known of the pictures and with the tint
+// actually drawn, prints one line per place and ends with exit code 0 when
+// everything agrees, else 1.
 #include <cstdio>
 
-#include <tazmix/draw2d/draw2d.h>
-#include <tazmix/glback/gl_vex2d_driver.h>
-#include <tazmix/graphics/graphics.h>
-#include <tazmix/pixmap/png_loader.h>
-#include <tazmix/runtime/application.h>
-#include <tazmix/system/keys.h>
-#include <tazmix/system/polled_input.h>
+#include <tazmix/tazmix.h>
 
 using namespace tazmix;
 
@@ -87,8 +82,8 @@ int CollisionMain() {
   bool check = false;
   for (size_t i = 1; i < ApplicationArgs.size(); ++i) check = check || ApplicationArgs[i] == "--check";
 
-  InitGLVex2DDriver();
-  InitPNGLoader();
+  InitTazmix();
+  ApplicationTitle = "collision";
   if (!OpenGraphics(kWidth, kHeight, 0, 60, 0)) {
     std::fprintf(stderr, "collision: no OpenGL window\n");
     return 1;

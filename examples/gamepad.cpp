@@ -2,21 +2,11 @@
 // buttons and triggers shown beside it; pads can be plugged in and out while
 // it runs, and every pad event is printed as it arrives.
 //
-//   gamepad [--frames N]
-//
-// A pushes its ball back to the middle. Escape or closing the window ends
-// it; --frames N ends after N frames.
+// Controls: a pad's left stick moves its ball, A puts it back in the
+// middle, Escape ends.
 #include <cstdio>
 
-#include <tazmix/draw2d/draw2d.h>
-#include <tazmix/glback/gl_vex2d_driver.h>
-#include <tazmix/graphics/graphics.h>
-#include <tazmix/runtime/application.h>
-#include <tazmix/system/event.h>
-#include <tazmix/system/gamepad.h>
-#include <tazmix/system/hook.h>
-#include <tazmix/system/keys.h>
-#include <tazmix/system/polled_input.h>
+#include <tazmix/tazmix.h>
 
 using namespace tazmix;
 
@@ -39,12 +29,8 @@ Ref<Object> PrintPadEvents(int32_t, const Ref<Object>& data, const Ref<Object>&)
 }
 
 int GamepadMain() {
-  int32_t frames = -1;
-  for (size_t i = 1; i + 1 < ApplicationArgs.size(); ++i) {
-    if (ApplicationArgs[i] == String("--frames")) frames = ApplicationArgs[i + 1].ToInt();
-  }
-
-  InitGLVex2DDriver();
+  InitTazmix();
+  ApplicationTitle = "gamepad";
   if (!OpenGraphics(kWidth, kHeight, 0, 60, 0)) return 1;
   InitGamepads();  // pads already plugged in connect at the next poll
   AddHook(EmitEventHook, PrintPadEvents, nullptr, 0);
@@ -58,7 +44,7 @@ int GamepadMain() {
   const int32_t face[] = {PAD_BUTTON_A, PAD_BUTTON_B, PAD_BUTTON_X, PAD_BUTTON_Y};
   const char* face_names[] = {"A", "B", "X", "Y"};
 
-  for (int32_t frame = 0; frame != frames && !KeyHit(KEY_ESCAPE) && !AppTerminate(); ++frame) {
+  while (!KeyHit(KEY_ESCAPE) && !AppTerminate()) {
     const float step = kSpeed * static_cast<float>(FrameTime());
     Cls();
     SetColor(255, 255, 255);

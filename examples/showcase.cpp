@@ -1,22 +1,17 @@
-// showcase: a window with the drawing layer's basic shapes, an image (plain
-// and turned), text in the built-in font and in a TrueType font, and at the
-// bottom what drawing the frame before cost GL (LastFrameStats).
+// showcase: a first look at the library in one window: basic shapes, an
+// image (plain and turned), text in the built-in font and in a TrueType
+// font, and at the bottom what drawing the frame before cost GL
+// (LastFrameStats). The other examples show one thing each.
+//
+// Controls: Escape ends.
 //
 //   showcase [--font TTF] [--grab OUT.png]
 //
-// Escape or closing the window ends it. With --grab it draws one frame,
-// saves it as a PNG and ends: exit code 0, or 1 when a picture, the font or
-// the PNG could not be loaded or written.
+// With --grab it draws one frame, saves it as a PNG and ends: exit code 0,
+// or 1 when a picture, the font or the PNG could not be loaded or written.
 #include <cstdio>
 
-#include <tazmix/draw2d/draw2d.h>
-#include <tazmix/font/freetype_font.h>
-#include <tazmix/glback/gl_vex2d_driver.h>
-#include <tazmix/graphics/graphics.h>
-#include <tazmix/pixmap/png_loader.h>
-#include <tazmix/runtime/application.h>
-#include <tazmix/system/keys.h>
-#include <tazmix/system/polled_input.h>
+#include <tazmix/tazmix.h>
 
 using namespace tazmix;
 
@@ -82,11 +77,8 @@ int ShowcaseMain() {
     if (ApplicationArgs[i] == "--grab") grab_path = ArgumentPath(ApplicationArgs[i + 1]);
   }
 
-  // The GL 2D driver brings the whole drawing layer; PNG pictures and
-  // TrueType fonts are separate modules.
-  InitGLVex2DDriver();
-  InitPNGLoader();
-  InitFreeTypeFont();
+  InitTazmix();
+  ApplicationTitle = "showcase";
   if (!OpenGraphics(kWidth, kHeight, 0, 60, 0)) {
     std::fprintf(stderr, "showcase: no OpenGL window\n");
     return 1;

@@ -38,10 +38,14 @@ add_executable(vindra_probe ${PROJECT_SOURCE_DIR}/tests/web/vindra_probe.cpp)
 target_link_libraries(vindra_probe PRIVATE vindra_game)
 tazmix_web_page(vindra_probe ${CMAKE_BINARY_DIR}/web-tests vindra_probe FILES ${VINDRA_WEB_FILES})
 
-# Example pages: the sound example (the browser test plays it).
+# Example pages: the sound example (the browser test opens it), and the
+# sound check it plays (tests/web/sound_probe.cpp).
 add_executable(example_sound_page ${PROJECT_SOURCE_DIR}/examples/sound.cpp)
 target_link_libraries(example_sound_page PRIVATE tazmix)
 tazmix_web_page(example_sound_page ${TAZMIX_WEB_DIR}/examples sound)
+add_executable(sound_probe ${PROJECT_SOURCE_DIR}/tests/web/sound_probe.cpp)
+target_link_libraries(sound_probe PRIVATE tazmix)
+tazmix_web_page(sound_probe ${CMAKE_BINARY_DIR}/web-tests sound_probe)
 
 # The library's tests that need no window, built for node: the real file
 # system under node (NODERAWFS), the exit code as the test's result. Tests

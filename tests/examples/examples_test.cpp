@@ -158,15 +158,5 @@ TEST(CollisionExampleTest, ItsOwnCheckAgreesAtEveryPlace) {
   EXPECT_EQ(lines, 5u) << run.out;
 }
 
-// The programs that wait for a player run a few frames on their own and end
-// cleanly (no pad is plugged in here; the window stays its size).
-TEST(InteractiveExamplesTest, RunAFewFramesAndEndCleanly) {
-  for (const char* name : {"window", "gamepad", "render_image"}) {
-    const test::ChildResult run = test::RunChild(kExamples + name, {name, "--frames", "5"});
-    ASSERT_TRUE(run.exited) << name << ": " << run.err;
-    EXPECT_EQ(run.exit_code, 0) << name << ": " << run.out << run.err;
-  }
-}
-
 }  // namespace
 }  // namespace tazmix

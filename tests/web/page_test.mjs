@@ -172,8 +172,17 @@ await test('GamePage.RoundScoresMissesAndSkips', async () => {
   await page.close();
 });
 
-await test('SoundExample.PlaysWithTheAudioContextRunning', async () => {
-  const {page, log} = await open(`${base}/web/examples/sound.html?--check`);
+await test('SoundExample.OpensAndPlaysOnAKey', async () => {
+  const {page, log} = await open(`${base}/web/examples/sound.html`);
+  await waitInPageFor(FIRST_FRAME_MS, page, 'the audio output', () => window.Module && Module.tazmixAudio !== undefined);
+  await page.keyboard.press('Space');
+  await waitInPage(page, 'the audio context to run after a key', () => Module.tazmixAudio.context.state === 'running');
+  check(log.errors.length === 0, `console errors: ${log.errors.join(' | ')}`);
+  await page.close();
+});
+
+await test('SoundCheck.PlaysWithTheAudioContextRunning', async () => {
+  const {page, log} = await open(`${base}/web-tests/sound_probe.html`);
   await waitInPageFor(FIRST_FRAME_MS, page, 'the audio output', () => window.Module && Module.tazmixAudio !== undefined);
   const lines = () => log.lines.join('\n');
   const deadline = Date.now() + WAIT_MS;
