@@ -1,0 +1,4 @@
+var searchData=
+[
+  ['x_0',['x',['../md_docs_failures.html',1,'']]]
+];
