@@ -41,6 +41,7 @@
 #include "stream/stream_wrapper.h"
 
 // system: events, hooks, input, keys, timers
+#include "system/clipboard.h"
 #include "system/close_signal.h"
 #include "system/event.h"
 #include "system/file_request.h"
@@ -53,6 +54,7 @@
 #include "system/polled_input.h"
 #include "system/system_driver.h"
 #include "system/timer.h"
+#include "system/user_data.h"
 
 // pixmap: pixel buffers, loaders, PNG
 #include "pixmap/pixel_convert.h"
@@ -69,6 +71,7 @@
 #include "graphics/graphics.h"
 #include "graphics/graphics_driver.h"
 #include "graphics/graphics_flags.h"
+#include "graphics/graphics_icon.h"
 #include "graphics/graphics_mode.h"
 
 // font: fonts, font loaders, FreeType

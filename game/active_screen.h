@@ -2,6 +2,8 @@
 // without belonging to a screen (per-frame hooks of tests and the demo).
 #pragma once
 
+#include <cstdint>
+
 namespace vindra {
 
 enum class Screen { None, Title, Round, End };
@@ -13,5 +15,11 @@ void SetActiveScreen(Screen screen);
 // it: a click or key meant for the screen just left (a right click on the
 // title, the second click of a double click) must not act on the new one.
 void EnterScreen(Screen screen);
+
+// MouseHit for the screen last entered: presses that only continue a double
+// (or triple) click begun before the screen opened are not counted; the
+// first press of a new run of clicks counts, and so does every press after
+// it.
+int32_t ScreenMouseHit(int32_t button);
 
 }  // namespace vindra

@@ -60,8 +60,8 @@ void ShowEndScreen(int32_t endTime) {
     }
     // Every button press is taken, so none is left over for the title screen.
     const bool escape = KeyHit(27) != 0;
-    const bool left = MouseHit(1) != 0;
-    const bool right = MouseHit(2) != 0;
+    const bool left = ScreenMouseHit(1) != 0;
+    const bool right = ScreenMouseHit(2) != 0;
     if (escape || left || right) {
       // A finished screen's timer would otherwise hold one of the few
       // timer slots for the rest of the program.

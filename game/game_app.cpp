@@ -1,5 +1,6 @@
 #include "game/game_app.h"
 
+#include <cstdio>
 #include <typeinfo>
 
 #include "draw2d/draw_state.h"
@@ -8,6 +9,7 @@
 #include "font/freetype_font.h"
 #include "game/game_word.h"
 #include "game/title_screen.h"
+#include "game/window_icon.h"
 #include "glback/gl_vex2d_driver.h"
 #include "graphics/graphics.h"
 #include "pixmap/png_loader.h"
@@ -77,8 +79,15 @@ void ReadCommandLine(const std::vector<String>& args) {
 
 void OpenGameWindow() {
   ApplicationTitle = GAME_TITLE;
+  SetGameIcon();
   // The window always asks for 60 Hz; RefreshRate only drives the frame timer.
-  if (ScreenWidth <= 0 || ScreenHeight <= 0 || !OpenGraphics(ScreenWidth, ScreenHeight, 0, 60, 0)) {
+  ClearLastError();
+  if (!OpenGraphics(ScreenWidth, ScreenHeight, 0, 60, 0)) {
+    // The game's line says what failed; the library's line before it says
+    // why (no display, no OpenGL, a size no window can have), which the
+    // player needs and which the game's silenced failure lines would hide.
+    const String reason = LastErrorText();
+    if (!reason.IsEmpty()) std::fprintf(stderr, "tazmix: %s\n", reason.ToUTF8String().c_str());
     ThrowRuntimeError("Can't open a window of " + String::FromInt(ScreenWidth) + " x " +
                       String::FromInt(ScreenHeight) + "! - EXIT");
   }

@@ -39,9 +39,11 @@ void InitGame();
 // (element 0 is the program). Texts that are no numbers give 0.
 void ReadCommandLine(const std::vector<tazmix::String>& args);
 
-// Sets the window title, opens the ScreenWidth x ScreenHeight window and
-// turns on alpha blending. A window that cannot be opened (no display, a
-// size of 0 or less) raises "Can't open a window of <w> x <h>! - EXIT".
+// Sets the window title and icon, opens the ScreenWidth x ScreenHeight
+// window and turns on alpha blending. A window that cannot be opened (no
+// display, no OpenGL, a size no window can have) raises "Can't open a window
+// of <w> x <h>! - EXIT", after writing the library's reason on the line
+// before it.
 void OpenGameWindow();
 
 // Loads the resources in their order. A file that cannot be loaded raises

@@ -87,7 +87,7 @@ void DrawGrid() {
   int32_t cx = 0;
   int32_t cy = 0;
   GridCellAt(mx, my, size, cx, cy);
-  const bool hit = MouseHit(1) != 0;
+  const bool hit = ScreenMouseHit(1) != 0;
   for (int32_t x = 0; x < cells; ++x) {
     for (int32_t y = 0; y < cells; ++y) {
       DrawCell(LetterText(word->FieldArray(x, y, 0)), x, y, size);
@@ -173,7 +173,7 @@ void PlayRound(int32_t minLength, int32_t maxLength, int32_t wordCount) {
     DrawStatus();
     DrawGrid();
     DrawClock(EndTime - GameMilliSecs());
-    if (MouseHit(2) && !WordList->IsEmpty()) {
+    if (ScreenMouseHit(2) && !WordList->IsEmpty()) {
       NextWord();
       FlashEnd = static_cast<float>(GameMilliSecs() + FLASH_MILLISECS);
       FlashMode = FLASH_SKIP;

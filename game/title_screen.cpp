@@ -46,7 +46,7 @@ void RunTitleScreen() {
     for (int32_t i = 0; i < 3; ++i) {
       DrawImage(ButtonImages[i], static_cast<float>(left), static_cast<float>(200 + 100 * i));
     }
-    if (MouseHit(1)) {
+    if (ScreenMouseHit(1)) {
       const int32_t mx = MouseX();
       const int32_t my = MouseY();
       const TitleChoice choice = TitleChoiceAt(mx, my);

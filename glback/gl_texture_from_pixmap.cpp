@@ -35,7 +35,7 @@ uint32_t GLTextureFromPixmap(const Ref<TPixmap>& pixmap, int32_t mipmaps) {
   glBindTexture(GL_TEXTURE_2D, name);
   for (GLint n = 0; level; ++n) {
     glPixelStorei(GL_UNPACK_ROW_LENGTH, level->pitch / 4);
-    glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA8, level->width, level->height, 0, GL_RGBA,
+    glTexImage2D(GL_TEXTURE_2D, n, GL_RGBA, level->width, level->height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, level->pixels);
     NoteGLUpload();
     if (mipmaps == 0 || !NextMipLevel(width, height)) break;

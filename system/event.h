@@ -66,6 +66,11 @@ class TEvent : public Object {
   int32_t x = 0;
   int32_t y = 0;
   Ref<Object> extra;
+  // MouseDown: the press's place in a run of quick presses of one button at
+  // about one spot, as the platform counts them: 1 alone, 2 the second press
+  // of a double click, and so on. 0 for other kinds and for emitters that do
+  // not count.
+  int32_t clicks = 0;
 
   // Runs the event hook with this event; the result is discarded. Returns 0.
   virtual int32_t Emit();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "runtime/application.h"
+#include "runtime/error_report.h"
 #include "system/event.h"
 #include "system/hook.h"
 #include "system/internal/platform_gamepads.h"
@@ -131,6 +132,30 @@ void SetPadDeadZone(float zone) {
 }
 
 float PadDeadZone() { return dead_zone; }
+
+namespace {
+
+// 0..1 to the motors' 0..65535; not a number is still.
+uint16_t MotorSpeed(float strength) {
+  return strength > 0.0f ? static_cast<uint16_t>(std::min(strength, 1.0f) * 65535.0f + 0.5f) : 0;
+}
+
+}  // namespace
+
+int32_t PadRumble(int32_t pad, float low, float high, int32_t milliseconds) {
+  FailureScope scope("PadRumble", String::FromInt(pad));
+  const PadState* p = PolledPad(pad);
+  if (!p || !p->connected) {
+    scope.Fail("no pad is connected at this index");
+    return 0;
+  }
+  // SDL would let motors given no time run on until told otherwise.
+  const bool run = milliseconds > 0;
+  const auto span = static_cast<uint32_t>(run ? milliseconds : 0);
+  if (PlatformPadRumble(pad, run ? MotorSpeed(low) : 0, run ? MotorSpeed(high) : 0, span)) return 1;
+  scope.Fail("the pad can't rumble");
+  return 0;
+}
 
 void FlushPads() {
   InitGamepads();

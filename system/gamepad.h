@@ -80,4 +80,12 @@ float PadDeadZone();
 // Throws away waiting input, then clears every pad's hit counts.
 void FlushPads();
 
+// Shakes the pad: `low` drives the slow, heavy motor and `high` the fast,
+// light one, each from 0 (still) to 1 (full; values beyond are taken as the
+// nearest end), for `milliseconds` (0 or less stops it). A later call
+// replaces the one before. 1 when the pad took it; 0 for an index with no
+// pad and for a pad without motors, with the reason recorded
+// (runtime/error_report.h).
+int32_t PadRumble(int32_t pad, float low, float high, int32_t milliseconds);
+
 }  // namespace tazmix

@@ -20,6 +20,7 @@ struct InputState {
   uint32_t char_get = 0;
   std::array<int32_t, 4> mouse_states{};
   std::array<int32_t, 4> mouse_hits{};
+  std::array<int32_t, 4> mouse_clicks{};
   std::array<int32_t, 4> mouse_location{};
   std::array<int32_t, 4> last_mouse_location{};
   int32_t suspended = 0;
@@ -98,6 +99,7 @@ Ref<Object> InputHook(int32_t, const Ref<Object>& data, const Ref<Object>&) {
       break;
     case EVENT_MOUSEDOWN:
       Press(s.mouse_states, s.mouse_hits, event->data);
+      if (int32_t* clicks = Slot(s.mouse_clicks, event->data)) *clicks = event->clicks;
       break;
     case EVENT_MOUSEUP:
       Release(s.mouse_states, event->data);
@@ -217,6 +219,11 @@ int32_t MouseDown(int32_t button) {
   return Read(State().mouse_states, button);
 }
 
+int32_t MouseClicks(int32_t button) {
+  PollSystem();
+  return Read(State().mouse_clicks, button);
+}
+
 int32_t MouseX() {
   PollSystem();
   return State().mouse_location[0];
@@ -241,6 +248,7 @@ void FlushMouse() {
   InputState& s = State();
   s.mouse_states.fill(0);
   s.mouse_hits.fill(0);
+  s.mouse_clicks.fill(0);
   s.mouse_location[2] = 0;
 }
 

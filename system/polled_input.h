@@ -40,6 +40,12 @@ void FlushKeys();
 // Buttons: 1 left, 2 right, 3 middle.
 int32_t MouseHit(int32_t button);
 int32_t MouseDown(int32_t button);
+// Where the latest press of `button` stands in a run of quick presses at
+// about one spot: 1 a press of its own, 2 the second of a double click, and
+// so on (TEvent.clicks). 0 before the first press and after FlushMouse. A
+// screen that opens on a click can tell by it that a press is the rest of
+// that click and not meant for the new screen.
+int32_t MouseClicks(int32_t button);
 int32_t MouseX();
 int32_t MouseY();
 // The accumulated wheel position.

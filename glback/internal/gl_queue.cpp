@@ -256,9 +256,10 @@ void Flush(GLContext& c, int32_t cause) {
 }  // namespace
 
 bool GLRecording::SameAs(const GLRecording& other) const noexcept {
+  // A recording of clears alone has no vertex buffers to compare.
   return used == other.used && runs == other.runs &&
-         std::memcmp(vertices.data(), other.vertices.data(), used * sizeof(GLVertex)) == 0 &&
-         std::memcmp(colors.data(), other.colors.data(), used * sizeof(uint32_t)) == 0;
+         (used == 0 || (std::memcmp(vertices.data(), other.vertices.data(), used * sizeof(GLVertex)) == 0 &&
+                        std::memcmp(colors.data(), other.colors.data(), used * sizeof(uint32_t)) == 0));
 }
 
 void ReadGLBatchSwitch() {
@@ -480,6 +481,8 @@ void DrawGLPixels(const TPixmap& rgba, int32_t x, int32_t y) {
   glPixelZoom(1.0f, 1.0f);
   SetGLBlendState(h.state.blend);
   if (h.texturing) glEnable(GL_TEXTURE_2D);
+  // Where pixels are drawn as a textured quad (the web), GL's colour is left white.
+  CurrentGLContext().held.color_known = false;
 }
 
 void ReadGLPixels(TPixmap& rgba, int32_t x, int32_t y) {

@@ -20,12 +20,17 @@
 #include "system/platform/sdl_window_registry.h"
 #include "glback/internal/window_placement.h"
 #include "graphics/graphics_flags.h"
+#include "graphics/graphics_icon.h"
+#include "graphics/internal/icon_listener.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
 
 namespace tazmix {
 
 namespace {
+
+// SDL refuses larger windows (in its words, "Window is too large.").
+constexpr int32_t kLargestWindowSide = 16384;
 
 struct NativeContext {
   int32_t kind = GL_CONTEXT_SHARED;
@@ -45,32 +50,37 @@ struct NativeContext {
   int32_t window_epoch = 0;
 };
 
-std::map<int32_t, std::unique_ptr<NativeContext>> contexts;
-int32_t next_handle = 1;
-NativeContext* current = nullptr;
-std::unique_ptr<NativeContext> shared;
-// The full-screen window that holds a changed display mode while focused.
-SDL_Window* mode_owner = nullptr;
-RememberedSwapInterval flip_interval;
+// The native layer's one mutable object.
+struct NativeState {
+  std::map<int32_t, std::unique_ptr<NativeContext>> contexts;
+  int32_t next_handle = 1;
+  NativeContext* current = nullptr;
+  std::unique_ptr<NativeContext> shared;
+  // The full-screen window that holds a changed display mode while focused.
+  SDL_Window* mode_owner = nullptr;
+  RememberedSwapInterval flip_interval;
+  bool listening = false;  // to the window events
+};
+NativeState state;
 
 NativeContext* Find(int32_t handle) {
-  const auto it = contexts.find(handle);
-  return it == contexts.end() ? nullptr : it->second.get();
+  const auto it = state.contexts.find(handle);
+  return it == state.contexts.end() ? nullptr : it->second.get();
 }
 
 NativeContext* FindFullScreen(SDL_Window* window) {
-  for (auto& [handle, rec] : contexts) {
+  for (auto& [handle, rec] : state.contexts) {
     if (rec->window == window && rec->kind == GL_CONTEXT_FULLSCREEN) return rec.get();
   }
   return nullptr;
 }
 
 int32_t Register(std::unique_ptr<NativeContext> rec) {
-  while (next_handle <= 0 || contexts.count(next_handle) != 0) {
-    next_handle = next_handle <= 0 ? 1 : next_handle + 1;
+  while (state.next_handle <= 0 || state.contexts.count(state.next_handle) != 0) {
+    state.next_handle = state.next_handle <= 0 ? 1 : state.next_handle + 1;
   }
-  const int32_t handle = next_handle++;
-  contexts.emplace(handle, std::move(rec));
+  const int32_t handle = state.next_handle++;
+  state.contexts.emplace(handle, std::move(rec));
   return handle;
 }
 
@@ -95,16 +105,16 @@ void ApplyPixelFormat(const GLPixelFormatRequest& r) {
 // SDL makes a new context current; the layer's own idea of the current
 // context is put back afterwards.
 void RestoreCurrent() {
-  if (current) {
-    SDL_GL_MakeCurrent(current->window, current->context);
+  if (state.current) {
+    SDL_GL_MakeCurrent(state.current->window, state.current->context);
   } else {
     SDL_GL_MakeCurrent(nullptr, nullptr);
   }
 }
 
 SDL_GLContext MakeContext(SDL_Window* window) {
-  if (shared) {
-    SDL_GL_MakeCurrent(shared->window, shared->context);
+  if (state.shared) {
+    SDL_GL_MakeCurrent(state.shared->window, state.shared->context);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
   }
   SDL_GLContext context = SDL_GL_CreateContext(window);
@@ -140,7 +150,7 @@ bool LosesPicture(Uint8 event) {
 void OnWindowEvent(const SDL_Event& event, void*) {
   if (event.type != SDL_WINDOWEVENT) return;
   SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
-  for (auto& [handle, rec] : contexts) {
+  for (auto& [handle, rec] : state.contexts) {
     if (!window || rec->window != window) continue;
     // Before the system driver reports the new size, so that whoever hears
     // of it reads the new size here.
@@ -149,12 +159,29 @@ void OnWindowEvent(const SDL_Event& event, void*) {
   }
   const NativeContext* rec = window ? FindFullScreen(window) : nullptr;
   if (!rec) return;
-  if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && mode_owner != window) {
-    mode_owner = window;
+  if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && state.mode_owner != window) {
+    state.mode_owner = window;
     SDL_GL_SetSwapInterval(rec->mode_with_rate ? 1 : 0);
-  } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && mode_owner == window) {
-    mode_owner = nullptr;
+  } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && state.mode_owner == window) {
+    state.mode_owner = nullptr;
     SDL_GL_SetSwapInterval(0);
+  }
+}
+
+// The program's icon on one of its own windows (a window of the caller's
+// keeps the icon it has).
+void ShowIcon(SDL_Window* window, const Ref<TPixmap>& icon) {
+  if (!icon) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon->pixels, icon->width, icon->height, 32,
+                                                            icon->pitch, SDL_PIXELFORMAT_RGBA32);
+  if (!surface) return;
+  SDL_SetWindowIcon(window, surface);
+  SDL_FreeSurface(surface);
+}
+
+void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
+  for (auto& [handle, rec] : state.contexts) {
+    if (rec->kind == GL_CONTEXT_WINDOWED || rec->kind == GL_CONTEXT_FULLSCREEN) ShowIcon(rec->window, icon);
   }
 }
 
@@ -162,17 +189,17 @@ void OnWindowEvent(const SDL_Event& event, void*) {
 String SDLError() { return String::FromUTF8String(SDL_GetError()); }
 
 bool BringUp() {
-  static bool listening = false;
   if (!EnsureGLVideo()) return false;
-  if (!listening) {
+  if (!state.listening) {
     AddSDLEventListener(OnWindowEvent, nullptr);
-    listening = true;
+    SetGraphicsIconListener(ShowIconOnOwnWindows);
+    state.listening = true;
   }
   return true;
 }
 
 void DestroyWindow(SDL_Window* window) {
-  if (mode_owner == window) mode_owner = nullptr;
+  if (state.mode_owner == window) state.mode_owner = nullptr;
   ForgetSDLWindow(SDL_GetWindowID(window));
   SDL_DestroyWindow(window);
 }
@@ -185,6 +212,11 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
                        int32_t flags, const String& title) {
   if (width <= 0 || height <= 0) {
     NoteFailure("the size must be at least 1 x 1");
+    return 0;
+  }
+  if (width > kLargestWindowSide || height > kLargestWindowSide) {
+    NoteFailure("the size must be at most " + String::FromInt(kLargestWindowSide) + " x " +
+                String::FromInt(kLargestWindowSide));
     return 0;
   }
   if (!BringUp()) {
@@ -252,6 +284,7 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
   rec->mode_with_rate = with_rate;
   ReadClientSize(*rec);
   const int32_t handle = Register(std::move(rec));
+  ShowIcon(window, GraphicsIcon());
   SDL_ShowWindow(window);
   return handle;
 }
@@ -305,7 +338,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
 }
 
 void GLNativeShareContexts() {
-  if (shared) return;
+  if (state.shared) return;
   SDL_Window* window = nullptr;
   SDL_GLContext context = nullptr;
   if (BringUp()) {
@@ -324,13 +357,13 @@ void GLNativeShareContexts() {
     std::fflush(stderr);
     std::exit(-1);
   }
-  shared = std::make_unique<NativeContext>();
-  shared->kind = GL_CONTEXT_SHARED;
-  shared->width = 1;
-  shared->height = 1;
-  shared->window = window;
-  shared->destroys_window = true;
-  shared->context = context;
+  state.shared = std::make_unique<NativeContext>();
+  state.shared->kind = GL_CONTEXT_SHARED;
+  state.shared->width = 1;
+  state.shared->height = 1;
+  state.shared->window = window;
+  state.shared->destroys_window = true;
+  state.shared->context = context;
 }
 
 GLNativeSettings GLNativeQuerySettings(int32_t handle) {
@@ -342,14 +375,14 @@ GLNativeSettings GLNativeQuerySettings(int32_t handle) {
 
 void GLNativeMakeCurrent(int32_t handle) {
   NativeContext* rec = Find(handle);
-  if (rec == current) return;
-  current = rec;
+  if (rec == state.current) return;
+  state.current = rec;
   RestoreCurrent();
 }
 
 int32_t GLNativeCurrent() {
-  for (const auto& [handle, rec] : contexts) {
-    if (rec.get() == current) return handle;
+  for (const auto& [handle, rec] : state.contexts) {
+    if (rec.get() == state.current) return handle;
   }
   return 0;
 }
@@ -361,20 +394,20 @@ void GLNativeClose(int32_t handle) {
     // Contexts attached to a window that is about to go would be left
     // drawing into freed memory; they go first.
     std::vector<int32_t> riders;
-    for (const auto& [other, other_rec] : contexts) {
+    for (const auto& [other, other_rec] : state.contexts) {
       if (other != handle && other_rec->window == rec->window) riders.push_back(other);
     }
     for (const int32_t other : riders) GLNativeClose(other);
   }
-  if (rec == current) GLNativeMakeCurrent(0);
+  if (rec == state.current) GLNativeMakeCurrent(0);
   SDL_GL_DeleteContext(rec->context);
   if (rec->destroys_window) DestroyWindow(rec->window);
-  contexts.erase(handle);
+  state.contexts.erase(handle);
 }
 
 void GLNativeFlip(int32_t sync) {
-  if (!current) return;
-  const int32_t interval = flip_interval.Change(sync);
+  if (!state.current) return;
+  const int32_t interval = state.flip_interval.Change(sync);
   if (interval >= 0) SDL_GL_SetSwapInterval(interval);
   // A window's swap ends the frame for the renderer; the offscreen driver's
   // swap does nothing, and Mesa's software renderer then kept what every
@@ -382,14 +415,14 @@ void GLNativeFlip(int32_t sync) {
   // offscreen driver). There the frame is finished here instead.
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver && SDL_strcmp(driver, "offscreen") == 0) glFinish();
-  SDL_GL_SwapWindow(current->window);
+  SDL_GL_SwapWindow(state.current->window);
 }
 
 void GLNativeSkipFlip(int32_t sync) {
-  if (!current || sync == 0) return;
+  if (!state.current || sync == 0) return;
   // The swap would have waited for the display; the frame's time passes here.
   SDL_DisplayMode mode;
-  const int index = SDL_GetWindowDisplayIndex(current->window);
+  const int index = SDL_GetWindowDisplayIndex(state.current->window);
   const int hertz = index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0
                         ? mode.refresh_rate
                         : 60;

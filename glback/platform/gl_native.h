@@ -32,8 +32,9 @@ struct GLNativeSettings {
 // bar when `depth` is 0 (resizable by the player with GRAPHICS_RESIZABLE in
 // `flags`), else full screen in a display mode of that depth
 // (the mode is taken while the window has the focus). Returns 0 when no
-// window or context can be made (no display, a size of 0 or less, no pixel
-// format for the flags). Raises "GLGraphicsDriver failed to set display mode"
+// window or context can be made (no display, no OpenGL library, a side of
+// 0 or less or above 16384, no pixel format for the flags), with the reason
+// noted (runtime/error_report.h). Raises "GLGraphicsDriver failed to set display mode"
 // when no display mode of that size and depth exists.
 int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t hertz,
                        int32_t flags, const String& title);

@@ -15,8 +15,8 @@ namespace tazmix {
 // next call (a display may have appeared).
 bool EnsureGLVideo();
 
-// Why the latest EnsureGLVideo failed ("no display", SDL's message), for
-// failure lines.
+// Why the latest EnsureGLVideo failed (no display, no OpenGL library, with
+// SDL's words), for failure lines.
 String GLVideoFailure();
 
 // Bits per pixel of a display-mode format as the graphics core counts them:

@@ -83,6 +83,21 @@ bool StartPlatformGamepads() {
   return false;
 }
 
+bool PlatformPadRumble(int32_t pad, uint16_t low, uint16_t high, uint32_t milliseconds) {
+  if (pad < 0 || pad >= MAX_PADS || !slots[static_cast<size_t>(pad)].controller) {
+    NoteFailure(String("no pad is connected at this index"));
+    return false;
+  }
+  SDL_GameController* controller = slots[static_cast<size_t>(pad)].controller;
+  if (!SDL_GameControllerHasRumble(controller)) {
+    NoteFailure(String("this pad has no rumble motors"));
+    return false;
+  }
+  if (SDL_GameControllerRumble(controller, low, high, milliseconds) == 0) return true;
+  NoteFailure(String::FromUTF8String(SDL_GetError()));
+  return false;
+}
+
 void TranslateSDLPadEvent(const SDL_Event& event, int32_t mods) {
   switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:

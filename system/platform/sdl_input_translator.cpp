@@ -153,8 +153,10 @@ void SDLInputTranslator::OnButton(const SDL_MouseButtonEvent& event) {
   // While a button is held, moves and the release outside the window still
   // reach the program.
   if (VideoStarted()) SDL_CaptureMouse(event.type == SDL_MOUSEBUTTONDOWN ? SDL_TRUE : SDL_FALSE);
-  Emit(event.type == SDL_MOUSEBUTTONDOWN ? EVENT_MOUSEDOWN : EVENT_MOUSEUP, SDLWindowSource(event.windowID), button,
-       x, y);
+  const Ref<TEvent> out = TEvent::Create(event.type == SDL_MOUSEBUTTONDOWN ? EVENT_MOUSEDOWN : EVENT_MOUSEUP,
+                                         SDLWindowSource(event.windowID), button, mods_, x, y);
+  if (event.type == SDL_MOUSEBUTTONDOWN) out->clicks = event.clicks;
+  out->Emit();
 }
 
 void SDLInputTranslator::OnWheel(const SDL_MouseWheelEvent& event) {

@@ -35,6 +35,7 @@ class GameWindow {
 
   Program& Game() { return *game_; }
   const Geometry& WindowArea() const { return geometry_; }
+  const std::string& Id() const { return window_; }
 
   // Waits up to `ms` until the screen satisfies `test`, looking every 100 ms.
   ::testing::AssertionResult WaitForScreen(const std::string& what, const std::function<bool(const Screenshot&)>& test,
@@ -74,8 +75,12 @@ class GameWindow {
   // One xdotool run: the server takes the move before the click. (No
   // --sync: it waits for a move that never comes when the pointer is there
   // already.)
-  void Click(int x, int y) {
-    XDoTool(display_, {"mousemove", std::to_string(geometry_.x + x), std::to_string(geometry_.y + y), "click", "1"});
+  void Click(int x, int y) { MultiClick(x, y, 1, 0); }
+  // A run of `count` presses of the left button at one spot, `delay_ms`
+  // apart: what the window system makes a double (or triple) click of.
+  void MultiClick(int x, int y, int count, int delay_ms) {
+    XDoTool(display_, {"mousemove", std::to_string(geometry_.x + x), std::to_string(geometry_.y + y), "click",
+                       "--repeat", std::to_string(count), "--delay", std::to_string(delay_ms), "1"});
   }
   // Keys go to the window under the pointer: there is no window manager.
   void Key(const std::string& name) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/error_report.h"
 #include "system/event.h"
 #include "system/gamepad.h"
 #include "system/hook.h"
@@ -23,13 +24,21 @@ namespace {
 // A virtual controller with every standard button and axis.
 class VirtualPad {
  public:
-  explicit VirtualPad(const char* name) {
+  // With `motors`, it records what it is told to rumble.
+  explicit VirtualPad(const char* name, bool motors = false) {
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
     desc.name = name;
+    if (motors) {
+      desc.userdata = this;
+      desc.Rumble = [](void* self, Uint16 low, Uint16 high) {
+        static_cast<VirtualPad*>(self)->rumble_ = std::to_string(low) + " " + std::to_string(high);
+        return 0;
+      };
+    }
     const int device = SDL_JoystickAttachVirtualEx(&desc);
     if (device >= 0) joystick_ = SDL_JoystickOpen(device);
   }
@@ -38,6 +47,8 @@ class VirtualPad {
   VirtualPad& operator=(const VirtualPad&) = delete;
 
   bool Ok() const { return joystick_ != nullptr; }
+  // The motors' speeds as last set, "low high"; "" before the first.
+  const std::string& Rumble() const { return rumble_; }
   void Button(int button, bool down) { SDL_JoystickSetVirtualButton(joystick_, button, down ? SDL_PRESSED : SDL_RELEASED); }
   void Axis(int axis, Sint16 value) { SDL_JoystickSetVirtualAxis(joystick_, axis, value); }
   void Unplug() {
@@ -52,6 +63,7 @@ class VirtualPad {
 
  private:
   SDL_Joystick* joystick_ = nullptr;
+  std::string rumble_;
 };
 
 // Every pad event that reaches the event hook, as "Kind pad data y".
@@ -198,6 +210,31 @@ TEST_F(Gamepads, IndicesButtonsAndAxesOutOfRangeAnswerNothing) {
   EXPECT_EQ(PadDown(0, PAD_BUTTON_A), 1);
   EXPECT_EQ(PadAxis(0, PAD_AXIS_LEFT_X), 1.0f);
   EXPECT_EQ(CountPads(), 1);
+}
+
+TEST_F(Gamepads, RumbleReachesThePadsMotorsAndIsRefusedWithAReason) {
+  VirtualPad shaker("Shaker", true);
+  VirtualPad still("Still");
+  ASSERT_TRUE(shaker.Ok() && still.Ok()) << SDL_GetError();
+  ASSERT_TRUE(testing::AwaitSystem([] { return CountPads() == 2; }, "two pads"));
+  const int32_t motors = PadName(0) == String("Shaker") ? 0 : 1;
+
+  EXPECT_EQ(PadRumble(motors, 0.5f, 1.0f, 1000), 1);
+  EXPECT_EQ(shaker.Rumble(), "32768 65535");
+  // Strengths beyond 0..1 are taken as the nearest end; no time stops it.
+  EXPECT_EQ(PadRumble(motors, 7.0f, -1.0f, 1000), 1);
+  EXPECT_EQ(shaker.Rumble(), "65535 0");
+  EXPECT_EQ(PadRumble(motors, 1.0f, 1.0f, 0), 1);
+  EXPECT_EQ(shaker.Rumble(), "0 0");
+
+  SetErrorEcho(false);
+  EXPECT_EQ(PadRumble(1 - motors, 1.0f, 1.0f, 100), 0);
+  EXPECT_EQ(LastErrorText(), "PadRumble(" + String::FromInt(1 - motors) + "): this pad has no rumble motors");
+  for (const int32_t pad : {-1, 2, MAX_PADS}) {
+    EXPECT_EQ(PadRumble(pad, 1.0f, 1.0f, 100), 0) << pad;
+    EXPECT_EQ(LastErrorText(), "PadRumble(" + String::FromInt(pad) + "): no pad is connected at this index");
+  }
+  SetErrorEcho(true);
 }
 
 }  // namespace
