@@ -1,13 +1,23 @@
-// Fonts from font files through the FreeType 2 library.
-//
-// A font is opened at one pixel size; its glyphs are rendered one at a time,
-// on demand, into alpha-only (FORMAT_ALPHA8) pixmaps, and its line metrics
-// come from the size selected. Glyph index i of a font is the library's
-// glyph i + 1, so the library's missing-glyph shape (glyph 0) is never handed
-// out and a character without a glyph maps to -1.
-//
-// The module adds its loader to the font loader chain when it initialises,
-// so LoadFont reaches it without naming it.
+/// \file
+/// Fonts from font files through the FreeType 2 library (TrueType, OpenType
+/// and the other formats FreeType reads).
+///
+/// A font is opened at one pixel size; its glyphs are rendered one at a time,
+/// on demand, into alpha-only (FORMAT_ALPHA8) pixmaps, and its line metrics
+/// come from the size selected. Glyph index i of a font is the library's
+/// glyph i + 1, so the library's missing-glyph shape (glyph 0) is never handed
+/// out and a character without a glyph maps to -1.
+///
+/// The module adds its loader to the font loader chain when it initialises,
+/// so LoadFont reaches it without naming it.
+///
+/// \code{.cpp}
+/// tazmix::InitFreeTypeFont();  // InitTazmix does this
+/// tazmix::Ref<tazmix::TFreeTypeFont> font = tazmix::TFreeTypeFont::Load("Sans.ttf", 20, 0);
+/// int32_t baseline = font ? font->Ascend() : 0;
+/// \endcode
+/// \ingroup font
+/// \since 1.0
 #pragma once
 
 #include <cstdint>
@@ -24,22 +34,36 @@ struct FT_FaceRec_;
 namespace tazmix {
 
 // Bounds that keep a hostile or mistaken request from asking for giant
-// bitmaps. A size above the largest is searched downwards from it, exactly
-// as a size a bitmap face lacks falls back to a smaller one.
+// bitmaps.
+
+/// The largest pixel size a font opens at. A size above it is searched
+/// downwards from it, exactly as a size a bitmap face lacks falls back to a
+/// smaller one. \since 1.0
 inline constexpr int32_t FREETYPE_MAX_PIXEL_SIZE = 1024;
-// A glyph whose bitmap would be wider or taller than this many pixels loads
-// as an empty glyph: eight times the pixel size, at least 64, at most 4096.
+/// A glyph whose bitmap would be wider or taller than this many pixels loads
+/// as an empty glyph.
+/// \param pixelSize the font's pixel size.
+/// \return eight times the pixel size, at least 64, at most 4096.
+/// \since 1.0
 int32_t FreeTypeMaxGlyphExtent(int32_t pixelSize);
-// Faces claiming more glyphs than this are refused.
+/// Faces claiming more glyphs than this (2^17) are refused. \since 1.0
 inline constexpr int32_t FREETYPE_MAX_GLYPHS = 1 << 17;
 
+/// A glyph rendered by FreeType.
+/// \since 1.0
 class TFreeTypeGlyph : public TGlyph {
  public:
-  Ref<TPixmap> _pixmap;  // Null for a glyph without pixels
-  float _advance = 0;    // whole pixels
-  int32_t _x = 0;        // pixel rectangle relative to the pen, y down from the line top
+  /// The alpha-only pixels; Null for a glyph without pixels. \since 1.0
+  Ref<TPixmap> _pixmap;
+  /// The advance in whole pixels. \since 1.0
+  float _advance = 0;
+  /// The pixel rectangle's left edge relative to the pen. \since 1.0
+  int32_t _x = 0;
+  /// The pixel rectangle's top edge, down from the line top. \since 1.0
   int32_t _y = 0;
+  /// The pixel rectangle's width. \since 1.0
   int32_t _w = 0;
+  /// The pixel rectangle's height. \since 1.0
   int32_t _h = 0;
 
   Ref<Object> Pixels() override { return _pixmap; }
@@ -52,30 +76,45 @@ class TFreeTypeGlyph : public TGlyph {
   }
 };
 
+/// A font file opened through FreeType at one pixel size.
+/// \since 1.0
 class TFreeTypeFont : public TFont {
  public:
+  /// An unopened font; use Load. \since 1.0
   TFreeTypeFont() = default;
+  /// Closes the face. \since 1.0
   ~TFreeTypeFont() override;
 
   int32_t Style() override { return _style; }
   int32_t Height() override { return _height; }
   int32_t CountGlyphs() override { return static_cast<int32_t>(_glyphs.size()); }
   int32_t CharToGlyph(int32_t code) override;
-  // Cached; a glyph the library cannot render is an empty glyph (no pixels,
-  // no advance). Null for an index outside 0 .. CountGlyphs() - 1.
+  /// The glyph for an index, cached; a glyph the library cannot render is an
+  /// empty glyph (no pixels, no advance).
+  /// \param index 0 .. CountGlyphs() - 1.
+  /// \return the glyph; Null for an index outside.
+  /// \since 1.0
   Ref<TGlyph> LoadGlyph(int32_t index) override;
 
-  // Ascender and descender in whole pixels (the descender is negative below
-  // the baseline), and the pixel size the face was opened at after fallback.
+  /// \return the ascender in whole pixels. \since 1.0
   int32_t Ascend() const { return _ascend; }
+  /// \return the descender in whole pixels, negative below the baseline. \since 1.0
   int32_t Descend() const { return _descend; }
+  /// \return the pixel size the face was opened at after fallback. \since 1.0
   int32_t PixelSize() const { return _pixel_size; }
 
-  // Opens `src` at `size` pixels: a file path, or a stream URL ("proto::path")
-  // whose whole content is read into memory that the font keeps. A size the
-  // face cannot render falls back to the largest smaller one it can. Null on
-  // any failure (no library, unreadable or empty source, a file that is no
-  // font, a size of 0 or less, no usable size); never raises.
+  /// Opens a font at a pixel size. A size the face cannot render falls back
+  /// to the largest smaller one it can. Never raises.
+  /// \param src a file path, or a stream URL ("proto::path") whose whole
+  ///   content is read into memory that the font keeps.
+  /// \param size the pixel size; above FREETYPE_MAX_PIXEL_SIZE counts as it.
+  /// \param style style flags (FONT_SMOOTH).
+  /// \return the font, or Null on any failure (no library, unreadable or empty
+  ///   source, a file that is no font, a size of 0 or less, no usable size),
+  ///   with a line such as `TFreeTypeFont::Load("a.ttf", 16): FreeType: unknown file format`,
+  ///   `...: the size must be at least 1 pixel`, `...: it is empty` or
+  ///   `...: the file is cut short: its tables reach past its end`.
+  /// \since 1.0
   static Ref<TFreeTypeFont> Load(const String& src, int32_t size, int32_t style);
 
  private:
@@ -89,16 +128,23 @@ class TFreeTypeFont : public TFont {
   std::vector<uint8_t> _buf;                 // the file's bytes for a stream URL; empty for a path
 };
 
+/// The FreeType loader of the font loader chain.
+/// \since 1.0
 class TFreeTypeFontLoader : public TFontLoader {
  public:
-  // TFreeTypeFont::Load for a String of at least one character; Null for
-  // anything else.
+  /// TFreeTypeFont::Load for a String of at least one character.
+  /// \param url the source.
+  /// \param size the pixel size.
+  /// \param style style flags.
+  /// \return the font; Null for anything else or when the load fails.
+  /// \since 1.0
   Ref<TFont> LoadFont(const Ref<Object>& url, int32_t size, int32_t style) override;
 };
 
-// Runs once: initialises fonts, pixmaps and streams, registers the classes
-// and adds one TFreeTypeFontLoader to the loader chain. The library itself
-// starts with the first Load.
+/// Runs once: initialises fonts, pixmaps and streams, registers the classes
+/// and adds one TFreeTypeFontLoader to the loader chain. The library itself
+/// starts with the first Load.
+/// \since 1.0
 void InitFreeTypeFont();
 
 }  // namespace tazmix
