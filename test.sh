@@ -8,6 +8,10 @@ cd "$(dirname "$0")"
 
 scripts/install-deps.sh
 
+# The layout of the C++ lines the last commit (on a merge: the merge) changed.
+echo "== format"
+scripts/check-format.sh
+
 # intercept_tls_get_addr=0: LeakSanitizer's walk of dynamically loaded
 # libraries' thread-local blocks (Mesa's, here) can crash at exit after a
 # test has passed, depending on memory layout alone.

@@ -13,6 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils x11-apps openbox
   dpkg-dev lintian desktop-file-utils appstream
+  clang-format
 )
 # Extra packages a caller may ask for (the benchmarks' dictionary, say).
 packages+=("$@")
