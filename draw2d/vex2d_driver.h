@@ -1,13 +1,6 @@
 // The contract between the driver-neutral 2D drawing layer and a back end:
 // the abstract 2D driver, the blend codes and the current 2D driver.
 //
-// "Vex2D" is the library's name for that layer's interface to back ends:
-// TVex2DDriver here is what a back end implements (TGLVex2DDriver is the
-// OpenGL one), TVex2DGraphics (vex2d_graphics.h) a 2D context with its
-// drawing state. The prefix sets them apart from the general graphics driver
-// and context underneath (TGraphicsDriver, TGraphics), which know nothing of
-// drawing.
-//
 // A back end derives TVex2DDriver, implements every operation below and the
 // five of TGraphicsDriver, and makes its frames derive TImageFrame. Its
 // SetGraphics(g) calls g->MakeCurrent() for a 2D context and

@@ -1,10 +1,6 @@
 // The 2D graphics context: wraps a back end's graphics context and holds the
 // whole drawing state. Exactly one is current at a time; the module drawing
 // functions act on it and on its driver.
-//
-// "Vex2D" names the 2D drawing layer's side of a context and a driver: a
-// TVex2DGraphics wraps a plain TGraphics (the window or surface) and draws
-// through a TVex2DDriver (vex2d_driver.h), which a back end implements.
 #pragma once
 
 #include <cstdint>
