@@ -12,13 +12,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "draw2d/draw2d.h"
-#include "glback/gl_vex2d_driver.h"
-#include "graphics/graphics.h"
-#include "pixmap/png_loader.h"
-#include "runtime/application.h"
-#include "system/keys.h"
-#include "system/polled_input.h"
+#include <tazmix/tazmix.h>
 
 using namespace tazmix;
 
