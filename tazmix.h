@@ -1,17 +1,26 @@
-// Tazmix: a small 2D game library on SDL2, OpenGL 1.x, libpng, FreeType and
-// SDL2_mixer.
-//
-//   #include <tazmix/tazmix.h>
-//
-//   int GameMain() {
-//     tazmix::InitTazmix();
-//     ...
-//   }
-//   int main(int argc, char** argv) { return tazmix::RunApplication(argc, argv, GameMain); }
-//
-// This header brings the whole public API, module by module from the lowest
-// floor up. Each module header can also be included on its own
-// (<tazmix/draw2d/draw2d.h>). Everything lives in namespace tazmix.
+/// \file
+/// Tazmix: a small 2D game library on SDL2, OpenGL 1.x, libpng, FreeType and
+/// SDL2_mixer. This header brings the whole public API, module by module from
+/// the lowest floor up. Each module header can also be included on its own
+/// (<tazmix/draw2d/draw2d.h>). Everything lives in namespace tazmix.
+/// Failures are told as lines; see the \ref failures page.
+///
+/// \code{.cpp}
+/// #include <tazmix/tazmix.h>
+///
+/// int GameMain() {
+///   tazmix::InitTazmix();
+///   if (!tazmix::OpenGraphics(800, 600, 0, 60, 0)) return 1;
+///   while (!tazmix::AppTerminate()) {
+///     tazmix::Cls();
+///     tazmix::DrawText("Hello", 10, 10);
+///     tazmix::Flip(-1);
+///   }
+///   return 0;
+/// }
+/// int main(int argc, char** argv) { return tazmix::RunApplication(argc, argv, GameMain); }
+/// \endcode
+/// \since 1.0
 #pragma once
 
 // runtime: start-up, objects, strings, lists, errors
