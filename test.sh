@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test twice: in the normal
+# Installs what is missing, checks the layout of the last change and builds
+# the API reference, then builds and runs every test twice: in the normal
 # build and in the sanitizer build (AddressSanitizer + UBSan, halting on the
 # first report); then builds the web version and runs its tests (the
 # library's under node, the pages in headless Chromium).
@@ -11,6 +12,10 @@ scripts/install-deps.sh
 # The layout of the C++ lines the last commit (on a merge: the merge) changed.
 echo "== format"
 scripts/check-format.sh
+
+# The API reference: fails on any public declaration without documentation.
+echo "== docs"
+scripts/build-docs.sh
 
 # intercept_tls_get_addr=0: LeakSanitizer's walk of dynamically loaded
 # libraries' thread-local blocks (Mesa's, here) can crash at exit after a

@@ -13,7 +13,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils x11-apps openbox
   dpkg-dev lintian desktop-file-utils appstream
-  clang-format
+  clang-format doxygen
 )
 # Extra packages a caller may ask for (the benchmarks' dictionary, say).
 packages+=("$@")
