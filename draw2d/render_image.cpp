@@ -183,13 +183,13 @@ Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags) {
 int32_t SetRenderImage(const Ref<TImage>& image) {
   const Ref<TRenderImage> target = Cast<TRenderImage>(image);
   FailureScope scope("SetRenderImage", TargetSubject(image, target));
-  TVex2DGraphics& g = CurrentGraphics();
+  TVex2DGraphics& g = CurrentGraphics("SetRenderImage");
   if (image && !target) {
     scope.Fail("not a render image (CreateRenderImage makes them)");
     return 0;
   }
   const Ref<TImageFrame> frame = target ? target->TargetFrame() : nullptr;
-  if ((target && !frame) || !CurrentDriver().SetRenderTarget(frame)) {
+  if ((target && !frame) || !CurrentDriver("SetRenderImage").SetRenderTarget(frame)) {
     scope.Fail("the graphics can't draw into it");
     return 0;
   }
@@ -199,7 +199,7 @@ int32_t SetRenderImage(const Ref<TImage>& image) {
   return 1;
 }
 
-Ref<TImage> RenderImage() { return CurrentGraphics().render_image; }
+Ref<TImage> RenderImage() { return CurrentGraphics("RenderImage").render_image; }
 
 void ResendRenderTarget(TVex2DGraphics& g) {
   if (!g.render_image) return;
