@@ -84,24 +84,18 @@ for md in README.md docs/*.md; do
 done
 [ -s "$out/blocks" ] || fail "found no cpp blocks"
 
-# check_block SOURCE KIND PLACE: compiles (and links, and runs) one block;
-# leaves SOURCE.failed with the reason when it does not pass.
-check_block() {
-  local src=$1 kind=$2 place=$3 status=0
+# compile_block SOURCE KIND PLACE: compiles (and links) one block; leaves
+# SOURCE.failed with the reason when it does not.
+compile_block() {
+  local src=$1 kind=$2 place=$3
   local exe=${src%.cpp}
   case "$kind" in
     program)
+      # Compiled and linked apart: a launcher such as ccache caches compiles only.
       # shellcheck disable=SC2086  # the flags are words
-      $LAUNCHER "$CXX_COMPILER" $CXX_FLAGS -std=c++20 "$src" -o "$exe" $flags 2>"$src.log" || {
+      { $LAUNCHER "$CXX_COMPILER" $CXX_FLAGS -std=c++20 -c "$src" -o "$exe.o" $flags &&
+        "$CXX_COMPILER" "$exe.o" -o "$exe" $flags; } 2>"$src.log" ||
         echo "$place: this block does not compile and link" >"$src.failed"
-        return
-      }
-      (cd "$(dirname "$exe")" && timeout "$run_seconds" "$exe" >/dev/null 2>"$src.err") || status=$?
-      if [ "$status" -ne 124 ]; then
-        echo "$place: this program ended ($status) by itself within ${run_seconds} s: $(head -c 2000 "$src.err")" >"$src.failed"
-      elif [ -s "$src.err" ]; then
-        echo "$place: this program wrote: $(head -c 2000 "$src.err")" >"$src.failed"
-      fi
       ;;
     *)
       # shellcheck disable=SC2086
@@ -111,10 +105,30 @@ check_block() {
   esac
 }
 
-# Two at a time: compiling and the software renderer both want the cores.
+# run_block SOURCE PLACE: the program must still be running, silent, after
+# run_seconds (it waits for Escape or its window to close).
+run_block() {
+  local src=$1 place=$2 status=0
+  local exe=${src%.cpp}
+  (cd "$(dirname "$exe")" && timeout "$run_seconds" "$exe" >/dev/null 2>"$src.err") || status=$?
+  if [ "$status" -ne 124 ]; then
+    echo "$place: this program ended ($status) by itself within ${run_seconds} s: $(head -c 2000 "$src.err")" >"$src.failed"
+  elif [ -s "$src.err" ]; then
+    echo "$place: this program wrote: $(head -c 2000 "$src.err")" >"$src.failed"
+  fi
+}
+
+# Compiles two at a time (the machine's cores); the programs mostly wait for
+# their next frame, so more of them run at once.
 while read -r src kind place; do
-  check_block "$src" "$kind" "$place" &
+  compile_block "$src" "$kind" "$place" &
   while [ "$(jobs -rp | wc -l)" -ge 2 ]; do wait -n || true; done
+done <"$out/blocks"
+wait
+while read -r src kind place; do
+  [ "$kind" = program ] && [ ! -e "$src.failed" ] || continue
+  run_block "$src" "$place" &
+  while [ "$(jobs -rp | wc -l)" -ge 5 ]; do wait -n || true; done
 done <"$out/blocks"
 wait
 
