@@ -126,7 +126,7 @@ while read -r src kind place; do
 done <"$out/blocks"
 wait
 while read -r src kind place; do
-  [ "$kind" = program ] && [ ! -e "$src.failed" ] || continue
+  if [ "$kind" != program ] || [ -e "$src.failed" ]; then continue; fi
   run_block "$src" "$place" &
   while [ "$(jobs -rp | wc -l)" -ge 5 ]; do wait -n || true; done
 done <"$out/blocks"
