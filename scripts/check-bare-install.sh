@@ -10,7 +10,7 @@
 # once with debootstrap --variant=minbase and kept as
 # build/bare-debian/bookworm-minbase.tar.zst, the packages apt fetches for the
 # game in build/bare-debian/archives/, so a second run downloads nothing but
-# the package lists. Run times: README.md, "Installing it as a Debian package".
+# the package lists. Run times: docs/game.md, "The Debian package in detail".
 #
 # Passes (exit 0) when apt installs the package with what it depends on, the
 # game's window appears with its title and shows the title screen, and

@@ -85,7 +85,9 @@ pictures they load lie in \`examples/data/\`, or they draw their own.
 The build puts them in \`build/examples/\` (\`scripts/build.sh\`, then for
 instance \`build/examples/keyboard\`). The pictures below are their windows as
 the examples test saw them on a virtual display; \`scripts/make-gallery.sh\`
-makes this page and them anew.
+makes this page and them anew. New to the library? [tutorial.md](tutorial.md)
+builds a small game step by step; [library.md](library.md) tells how to
+build your own program against the installed library.
 
 EOF
   printf '%s' "$sections"

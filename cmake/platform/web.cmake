@@ -38,5 +38,5 @@ add_library(tazmix_web_platform INTERFACE)
 target_link_options(tazmix_web_platform INTERFACE ${TAZMIX_WEB_LINK_OPTIONS})
 
 # No install rules: a program for the web adds this folder with
-# add_subdirectory (see the README).
+# add_subdirectory (see docs/library.md).
 set(TAZMIX_INSTALL OFF)

@@ -12,9 +12,9 @@
 #                     must hold the library alone and name no absolute path,
 #                     then moved to WORK_DIR/prefix: the steps below build
 #                     against a prefix that is not where it was installed
-#   find_package      the consumer, own_folders and the README's program with
+#   find_package      the consumer, own_folders and the guide's minimal program with
 #                     find_package; the consumer checks its grabbed frame, the
-#                     README's program must still be running, silent, after 3 s
+#                     minimal program must still be running, silent, after 3 s
 #   pkg_config        the consumer and own_folders compiled by hand with
 #                     pkg-config's flags (own/ after them on the include path)
 #   add_subdirectory  the consumer and own_folders configured with
@@ -69,15 +69,15 @@ check_consumer() {
   [ "$out" = "$(basename "$1"): ok" ] || fail "$(basename "$1") said: $out"
 }
 
-# The README shows examples/minimal/ as it is; both must stay the same.
-check_readme_shows() {
+# docs/library.md shows examples/minimal/ as it is; both must stay the same.
+check_guide_shows() {
   local file=$1 fence=$2 shown
   shown=$(awk -v file="$file" -v fence="$fence" '
     index($0, file) { armed = 1; next }
     armed && $0 == "```" fence { inside = 1; next }
     inside && $0 == "```" { exit }
-    inside { print }' "$SOURCE_DIR/README.md")
-  [ "$shown" = "$(cat "$SOURCE_DIR/$file")" ] || fail "README.md does not show $file as it is"
+    inside { print }' "$SOURCE_DIR/docs/library.md")
+  [ "$shown" = "$(cat "$SOURCE_DIR/$file")" ] || fail "docs/library.md does not show $file as it is"
 }
 
 case "$mode" in
@@ -103,8 +103,8 @@ $absolute"
     mv "$installed" "$prefix"
     ;;
   find_package)
-    check_readme_shows examples/minimal/mygame.cpp cpp
-    check_readme_shows examples/minimal/CMakeLists.txt cmake
+    check_guide_shows examples/minimal/mygame.cpp cpp
+    check_guide_shows examples/minimal/CMakeLists.txt cmake
     dir=$WORK_DIR/find_package
     configure "$dir" -DCMAKE_PREFIX_PATH="$prefix" -DMINIMAL_PROGRAM="$SOURCE_DIR/examples/minimal/mygame.cpp"
     step "building" cmake --build "$dir" -- -j2 >/dev/null
@@ -112,8 +112,8 @@ $absolute"
     check_consumer "$dir/own_folders"
     status=0
     timeout 3 "$dir/mygame" 2>"$dir/mygame.err" || status=$?
-    [ "$status" -eq 124 ] || fail "the README's program ended ($status) by itself: $(cat "$dir/mygame.err")"
-    [ ! -s "$dir/mygame.err" ] || fail "the README's program wrote: $(cat "$dir/mygame.err")"
+    [ "$status" -eq 124 ] || fail "the guide's minimal program ended ($status) by itself: $(cat "$dir/mygame.err")"
+    [ ! -s "$dir/mygame.err" ] || fail "the guide's minimal program wrote: $(cat "$dir/mygame.err")"
     ;;
   pkg_config)
     dir=$WORK_DIR/pkg_config
