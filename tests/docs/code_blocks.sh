@@ -12,6 +12,9 @@
 #   ```cpp fragment   statements: compiled inside a function body, after
 #                     #include <tazmix/tazmix.h> and using namespace tazmix.
 #                     Its leading #include lines stay outside the function.
+#   ```cpp excerpt    lines taken from the library's own sources (the
+#                     conventions page's), which no user can build: shown,
+#                     not checked.
 #   anything else     (cmake, sh, text, ...) is not checked.
 #
 # A block that fails is named by file and line; the compiler's messages name
