@@ -148,8 +148,8 @@ class TVex2DGraphics : public TGraphics {
   /// size event arrives.
   /// \param on non-zero for full screen, 0 for a window.
   /// \return 1 when the window is then as asked; 0, with the reason noted,
-  ///   when the back end can't; after Close SetFullScreen records
-  ///   `SetFullScreen(1): this graphics cannot switch to full screen`.
+  ///   when the back end can't (after Close: "this graphics cannot switch
+  ///   to full screen"), which SetFullScreen (graphics.h) puts in its line.
   /// \since 1.0
   int32_t SetFullScreen(int32_t on) override;
   /// \return 1 while the wrapped context fills the screen; 0 otherwise and
