@@ -10,9 +10,8 @@
 /// g->MakeCurrent() for a 2D context, or TVex2DGraphics::ClearCurrent() for
 /// Null or any other context; its AttachGraphics and CreateGraphics wrap
 /// their own context with TVex2DGraphics::Create. The drawing layer then
-/// calls the operations below on the current driver only, with the values
-/// the program gave, unclamped: clamping colour and alpha is the driver's
-/// business.
+/// calls the operations below only on the current 2D driver, with its
+/// context current.
 ///
 /// Transform convention: a local point (x, y) with translation (tx, ty) lands
 /// at (x*ix + y*iy + tx, x*jx + y*jy + ty), in drawing coordinates (see
