@@ -120,7 +120,10 @@ const Row kClosedRows[] = {
        EXPECT_FALSE(CreateRenderImage(8, 8));
        EXPECT_EQ(LastErrorText(), String("CreateRenderImage(8 x 8): no graphics are open: call OpenGraphics first"));
      }},
-    {"SetRenderImageWithoutGraphics", [] { ExpectNullObject([] { SetRenderImage(nullptr); }); ExpectNullObject([] { RenderImage(); }); }},
+    {"SetRenderImageWithoutGraphics", [] {
+       ExpectNoGraphics("SetRenderImage", [] { SetRenderImage(nullptr); });
+       ExpectNoGraphics("RenderImage", [] { RenderImage(); });
+     }},
 };
 
 // Graphics open: nothing drawn where the arguments leave nothing to draw,
