@@ -98,7 +98,7 @@ class TImage : public Object {
   /// anew from the pixmap at the next draw; a render image puts the pixmap's
   /// pixels back on the GPU here.
   /// \param index the frame, from 0.
-  /// \since 1.05
+  /// \since 1.1
   virtual void Unlock(int32_t index);
 
   /// Gives a new image its size, flags, mask colour and `frames` empty frame
@@ -108,7 +108,7 @@ class TImage : public Object {
   /// \param frames the number of frames, 0 .. IMAGE_MAX_FRAMES.
   /// \param flags the image flags.
   /// \param mask_r, mask_g, mask_b the mask colour.
-  /// \since 1.05
+  /// \since 1.1
   void Setup(int32_t width, int32_t height, int32_t frames, int32_t flags, int32_t mask_r, int32_t mask_g,
              int32_t mask_b);
 

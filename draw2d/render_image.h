@@ -76,7 +76,7 @@
 /// IMAGE_MIPMAPPED makes its mipmaps whenever drawing leaves it and after
 /// pixels are written; IMAGE_MASKED masks pixmaps given to it without alpha.
 /// \ingroup draw2d
-/// \since 1.05
+/// \since 1.1
 #pragma once
 
 #include <cstdint>
@@ -88,46 +88,46 @@ namespace tazmix {
 
 /// A drawing target's own part of the drawing state (the rest, the pen, is
 /// shared by all targets): TVex2DGraphics' fields of the same names.
-/// \since 1.05
+/// \since 1.1
 struct SurfaceState {
-  /// The viewport's left edge. \since 1.05
+  /// The viewport's left edge. \since 1.1
   int32_t viewport_x = 0;
-  /// The viewport's top edge. \since 1.05
+  /// The viewport's top edge. \since 1.1
   int32_t viewport_y = 0;
-  /// The viewport's width. \since 1.05
+  /// The viewport's width. \since 1.1
   int32_t viewport_w = 0;
-  /// The viewport's height. \since 1.05
+  /// The viewport's height. \since 1.1
   int32_t viewport_h = 0;
-  /// The origin's x. \since 1.05
+  /// The origin's x. \since 1.1
   float origin_x = 0;
-  /// The origin's y. \since 1.05
+  /// The origin's y. \since 1.1
   float origin_y = 0;
-  /// The virtual resolution's width. \since 1.05
+  /// The virtual resolution's width. \since 1.1
   float vres_width = 0;
-  /// The virtual resolution's height. \since 1.05
+  /// The virtual resolution's height. \since 1.1
   float vres_height = 0;
-  /// How the virtual resolution fits: VIRTUAL_STRETCH or VIRTUAL_LETTERBOX. \since 1.05
+  /// How the virtual resolution fits: VIRTUAL_STRETCH or VIRTUAL_LETTERBOX. \since 1.1
   int32_t vres_fit = 0;
-  /// 1 once the program set the virtual resolution itself. \since 1.05
+  /// 1 once the program set the virtual resolution itself. \since 1.1
   int32_t vres_own = 0;
-  /// The target's width the state was last laid out for. \since 1.05
+  /// The target's width the state was last laid out for. \since 1.1
   int32_t width = 0;
-  /// The target's height the state was last laid out for. \since 1.05
+  /// The target's height the state was last laid out for. \since 1.1
   int32_t height = 0;
 };
 
 /// A render image: one frame, made by the current 2D driver with
 /// CreateRenderFrame, that drawing can go into. Programs make them with
 /// CreateRenderImage and use them as any TImage.
-/// \since 1.05
+/// \since 1.1
 class TRenderImage : public TImage {
  public:
-  /// 1 while the GPU holds drawing that the pixmap lacks. \since 1.05
+  /// 1 while the GPU holds drawing that the pixmap lacks. \since 1.1
   int32_t _drawn = 0;
-  /// 1 while the pixmap holds pixels that the GPU lacks. \since 1.05
+  /// 1 while the pixmap holds pixels that the GPU lacks. \since 1.1
   int32_t _written = 0;
   /// Its surface (viewport, origin, virtual resolution) while it is not the
-  /// target. \since 1.05
+  /// target. \since 1.1
   SurfaceState _surface;
 
   /// The driver frame to draw the image with, brought up to date with the
@@ -137,7 +137,7 @@ class TRenderImage : public TImage {
   ///   never drawn into itself), when the driver could make none under the
   ///   current GraphicsSeq (tried once per GraphicsSeq), without a driver,
   ///   and for an index but 0.
-  /// \since 1.05
+  /// \since 1.1
   Ref<TImageFrame> Frame(int32_t index) override;
   /// The pixmap, with the GPU's pixels read into it first (ReadRenderFrame)
   /// when `read` is not 0 and drawing changed them since. A pixmap of the
@@ -147,20 +147,20 @@ class TRenderImage : public TImage {
   /// \param write non-zero: the pixmap's pixels go back to the GPU at Unlock
   ///   or at the next use.
   /// \return the pixmap; Null for an index but 0, or when it can't be made.
-  /// \since 1.05
+  /// \since 1.1
   Ref<TPixmap> Lock(int32_t index, int32_t read, int32_t write) override;
   /// As for any image (masked with IMAGE_MASKED); the driver frame stays and
   /// gets the pixels at the next use. Nothing for an index but 0.
   /// \param index the frame; only 0 exists.
   /// \param pixmap the pixels; the frame takes its top-left part of the
   ///   image's size.
-  /// \since 1.05
+  /// \since 1.1
   void SetPixmap(int32_t index, const Ref<TPixmap>& pixmap) override;
   /// Puts written pixels on the GPU now (WriteRenderFrame); nothing when
   /// none were written or the driver frame belongs to graphics that are
   /// gone.
   /// \param index the frame; only 0 exists.
-  /// \since 1.05
+  /// \since 1.1
   void Unlock(int32_t index) override;
 
   /// The frame drawing goes into, as Frame makes it, also while it is the
@@ -168,9 +168,9 @@ class TRenderImage : public TImage {
   /// current GraphicsSeq; the GPU's copy then starts from the pixmap.
   /// \return the frame; Null without a current driver or when the driver
   ///   could make none (the reason noted).
-  /// \since 1.05
+  /// \since 1.1
   Ref<TImageFrame> TargetFrame();
-  /// \return whether it is the current graphics' target. \since 1.05
+  /// \return whether it is the current graphics' target. \since 1.1
   bool IsTarget() const;
 
   /// The image without its driver frame, its surface the whole image.
@@ -179,7 +179,7 @@ class TRenderImage : public TImage {
   /// \param flags the image flags, as they are.
   /// \param mask_r, mask_g, mask_b the mask colour.
   /// \return the image; never Null.
-  /// \since 1.05
+  /// \since 1.1
   static Ref<TRenderImage> Create(int32_t width, int32_t height, int32_t flags, int32_t mask_r, int32_t mask_g,
                                   int32_t mask_b);
 };
@@ -196,7 +196,7 @@ class TRenderImage : public TImage {
 ///   `CreateRenderImage(0 x 8): the size must be at least 1 x 1`,
 ///   `CreateRenderImage(8 x 8): no graphics are open: call OpenGraphics first`,
 ///   `CreateRenderImage(100000 x 100000): GL draws into images of at most 16384 x 16384`.
-/// \since 1.05
+/// \since 1.1
 Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags = -1);
 
 /// Sends all drawing of the current graphics into the render image, or into
@@ -209,14 +209,14 @@ Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags = -1)
 ///   `SetRenderImage(render image): these graphics don't share textures with the ones it was made under (see GLShareContexts)`.
 /// \throws Thrown (TNullObjectException naming SetRenderImage) without open
 ///   graphics, like every drawing call.
-/// \since 1.05
+/// \since 1.1
 int32_t SetRenderImage(const Ref<TImage>& image);
 
 /// The current graphics' render image.
 /// \return the image drawing goes into; Null while it goes into the window.
 /// \throws Thrown (TNullObjectException naming RenderImage) without open
 ///   graphics.
-/// \since 1.05
+/// \since 1.1
 Ref<TImage> RenderImage();
 
 }  // namespace tazmix

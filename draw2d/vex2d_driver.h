@@ -197,7 +197,7 @@ class TVex2DDriver : public TGraphicsDriver {
   /// asks it. Not abstract.
   /// \return the figures of the last frame shown with Flip; all 0 here, for
   ///   a driver that counts nothing.
-  /// \since 1.05
+  /// \since 1.1
   virtual FrameStats FrameStatistics();
 
   // Render images (render_image.h), not abstract either: a driver that
@@ -213,7 +213,7 @@ class TVex2DDriver : public TGraphicsDriver {
   ///   runtime/error_report.h), when the driver can't make one. Here always
   ///   Null, noting "the 2D driver can't draw into images", so the program
   ///   sees `CreateRenderImage(160 x 120): the 2D driver can't draw into images`.
-  /// \since 1.05
+  /// \since 1.1
   virtual Ref<TImageFrame> CreateRenderFrame(int32_t width, int32_t height, int32_t flags);
   /// Sends all drawing of the current context into the frame, or back to the
   /// context itself for Null. Called by SetRenderImage and whenever graphics
@@ -225,7 +225,7 @@ class TVex2DDriver : public TGraphicsDriver {
   /// \return 1 when drawing goes there now; 0, with the reason noted
   ///   (NoteFailure) and nothing changed, when it can't. Here 1 for Null, and
   ///   0 noting "the 2D driver can't draw into images" for a frame.
-  /// \since 1.05
+  /// \since 1.1
   virtual int32_t SetRenderTarget(const Ref<TImageFrame>& frame);
   /// Reads a render frame's pixels; called by LockImage (and collision) when
   /// drawing changed them since they were last read.
@@ -233,7 +233,7 @@ class TVex2DDriver : public TGraphicsDriver {
   /// \return a new FORMAT_RGBA32 pixmap of the frame's size, row 0 the top
   ///   row; Null when it can't read them (the image keeps the pixels it had
   ///   in main memory). Null here.
-  /// \since 1.05
+  /// \since 1.1
   virtual Ref<TPixmap> ReadRenderFrame(const Ref<TImageFrame>& frame);
   /// Replaces a render frame's pixels; called at UnlockImage, or when the
   /// image is next drawn or made the target, after the program wrote pixels.
@@ -241,7 +241,7 @@ class TVex2DDriver : public TGraphicsDriver {
   /// \param pixmap the pixels, in any pixel format: the frame takes its
   ///   top-left part of the frame's size (the GL driver makes what the
   ///   pixmap does not cover transparent). Nothing happens here.
-  /// \since 1.05
+  /// \since 1.1
   virtual void WriteRenderFrame(const Ref<TImageFrame>& frame, const Ref<TPixmap>& pixmap);
 };
 

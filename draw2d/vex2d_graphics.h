@@ -125,10 +125,10 @@ class TVex2DGraphics : public TGraphics {
   int32_t _surface_width = 0;
   /// The height the state was last laid out for. \since 1.0
   int32_t _surface_height = 0;
-  /// Where drawing goes (SetRenderImage): Null for the context itself. \since 1.05
+  /// Where drawing goes (SetRenderImage): Null for the context itself. \since 1.1
   Ref<TRenderImage> render_image;
   /// The context's own viewport, origin and virtual resolution, kept here
-  /// while a render image is the target. \since 1.05
+  /// while a render image is the target. \since 1.1
   SurfaceState window_surface;
 
   /// \return the back end's 2D driver; Null after Close. \since 1.0
