@@ -56,55 +56,55 @@ int32_t FreeIndex() {
 }  // namespace
 
 TChannel::TChannel(int32_t index, uint32_t generation, bool held)
-    : _index(index), _generation(generation), _held(held) {}
+    : index_(index), generation_(generation), held_(held) {}
 
 TChannel::~TChannel() {
   // Past the end of the slots once the output has closed at exit.
-  if (!_held || _index < 0 || static_cast<size_t>(_index) >= Slots().size()) return;
-  PlatformStop(_index);
-  Slot& slot = Slots()[static_cast<size_t>(_index)];
+  if (!held_ || index_ < 0 || static_cast<size_t>(index_) >= Slots().size()) return;
+  PlatformStop(index_);
+  Slot& slot = Slots()[static_cast<size_t>(index_)];
   slot.held = false;
   slot.sound = nullptr;
   ++slot.generation;
 }
 
 bool TChannel::Current() const {
-  if (_index < 0 || static_cast<size_t>(_index) >= Slots().size()) return false;
-  return _held || Slots()[static_cast<size_t>(_index)].generation == _generation;
+  if (index_ < 0 || static_cast<size_t>(index_) >= Slots().size()) return false;
+  return held_ || Slots()[static_cast<size_t>(index_)].generation == generation_;
 }
 
 void TChannel::Stop() {
   if (!Current()) return;
-  PlatformStop(_index);
-  Slots()[static_cast<size_t>(_index)].sound = nullptr;
+  PlatformStop(index_);
+  Slots()[static_cast<size_t>(index_)].sound = nullptr;
 }
 
 void TChannel::Pause() {
-  if (Current()) PlatformPause(_index);
+  if (Current()) PlatformPause(index_);
 }
 
 void TChannel::Resume() {
-  if (Current()) PlatformResume(_index);
+  if (Current()) PlatformResume(index_);
 }
 
 void TChannel::SetVolume(float volume) {
-  _volume = ClampLevel(volume, 0, 1);
-  if (Current()) PlatformSetVolume(_index, MixerVolume(_volume));
+  volume_ = ClampLevel(volume, 0, 1);
+  if (Current()) PlatformSetVolume(index_, MixerVolume(volume_));
 }
 
 void TChannel::SetPan(float pan) {
-  _pan = ClampLevel(pan, -1, 1);
-  if (Current()) PlatformSetGains(_index, PanGains(_pan));
+  pan_ = ClampLevel(pan, -1, 1);
+  if (Current()) PlatformSetGains(index_, PanGains(pan_));
 }
 
 void TChannel::SetPitch(float pitch) {
   const std::optional<float> taken = CheckedPitch(pitch, "SetChannelPitch");
   if (!taken) return;
-  _pitch = *taken;
-  if (Current()) PlatformSetPitch(_index, _pitch);
+  pitch_ = *taken;
+  if (Current()) PlatformSetPitch(index_, pitch_);
 }
 
-bool TChannel::Playing() { return Current() && PlatformChannelBusy(_index); }
+bool TChannel::Playing() { return Current() && PlatformChannelBusy(index_); }
 
 Ref<TChannel> AllocChannel() {
   InitAudio();
@@ -119,12 +119,12 @@ Ref<TChannel> AllocChannel() {
 }
 
 bool TChannel::Play(const Ref<TSound>& sound, int32_t loops) {
-  Slot& slot = Slots()[static_cast<size_t>(_index)];
+  Slot& slot = Slots()[static_cast<size_t>(index_)];
   // A new play: handles of the channel's earlier plays stop answering.
-  _generation = ++slot.generation;
+  generation_ = ++slot.generation;
   // The sound before is let go only after the mixer has stopped reading it.
   const Ref<TSound> before = std::exchange(slot.sound, sound);
-  if (PlatformPlay(_index, *sound, loops, MixerVolume(_volume), PanGains(_pan), _pitch)) return true;
+  if (PlatformPlay(index_, *sound, loops, MixerVolume(volume_), PanGains(pan_), pitch_)) return true;
   slot.sound = nullptr;
   return false;
 }
@@ -140,9 +140,9 @@ Ref<TChannel> PlaySound(const Ref<TSound>& sound, const PlayOptions& options) {
     return nullptr;
   }
   Ref<TChannel> channel = New<TChannel>(index, 0, false);
-  channel->_volume = ClampLevel(options.volume, 0, 1);
-  channel->_pan = ClampLevel(options.pan, -1, 1);
-  channel->_pitch = *pitch;
+  channel->volume_ = ClampLevel(options.volume, 0, 1);
+  channel->pan_ = ClampLevel(options.pan, -1, 1);
+  channel->pitch_ = *pitch;
   return channel->Play(sound, options.loops) ? channel : nullptr;
 }
 
@@ -155,7 +155,7 @@ Ref<TChannel> PlaySound(const Ref<TSound>& sound, const Ref<TChannel>& channel, 
   if (!sound) return nullptr;
   // A free channel's handle whose sound has ended only tells of that play:
   // playing on it would make it answer for a sound it was not returned for.
-  const bool own = channel && channel->Current() && (channel->_held || PlatformChannelBusy(channel->_index));
+  const bool own = channel && channel->Current() && (channel->held_ || PlatformChannelBusy(channel->index_));
   if (!own) return PlaySound(sound, loops);
   return channel->Play(sound, loops) ? channel : nullptr;
 }

@@ -106,13 +106,13 @@ class TChannel final : public Object {
   bool Playing();
 
   /// \return the volume, 0..1. \since 1.0
-  float Volume() const { return _volume; }
+  float Volume() const { return volume_; }
   /// \return the pan, -1..1. \since 1.0
-  float Pan() const { return _pan; }
+  float Pan() const { return pan_; }
   /// \return the pitch factor. \since 1.1
-  float Pitch() const { return _pitch; }
+  float Pitch() const { return pitch_; }
   /// \return true for a channel from AllocChannel. \since 1.0
-  bool Held() const { return _held; }
+  bool Held() const { return held_; }
 
  private:
   /// \cond
@@ -124,12 +124,12 @@ class TChannel final : public Object {
   // Starts a new play of `sound` here; false when the mixer refused it.
   bool Play(const Ref<TSound>& sound, int32_t loops);
 
-  int32_t _index;
-  uint32_t _generation;
-  bool _held;
-  float _volume = 1;
-  float _pan = 0;
-  float _pitch = 1;
+  int32_t index_;
+  uint32_t generation_;
+  bool held_;
+  float volume_ = 1;
+  float pan_ = 0;
+  float pitch_ = 1;
 };
 
 /// A channel held for the program: it plays only what the program plays on it

@@ -54,7 +54,7 @@ struct Player {
   bool title_shot = false;
   bool round_shot = false;
   bool end_shot = false;
-  Screen last = Screen::None;
+  Screen last = Screen::kNone;
 };
 
 Player player;
@@ -122,7 +122,7 @@ void OnRound() {
 
 void OnEnd() {
   const int32_t now = MilliSecs();
-  if (player.last != Screen::End) player.end_start = now;
+  if (player.last != Screen::kEnd) player.end_start = now;
   if (now - player.end_start < kEndShotAfterMs) return;
   if (!player.end_shot) {
     SaveScreen("end.png");
@@ -133,13 +133,13 @@ void OnEnd() {
 
 Ref<Object> PlayerHook(int32_t, const Ref<Object>& data, const Ref<Object>&) {
   const Screen screen = ActiveScreen();
-  if (screen != player.last && screen == Screen::Round) player.round_frames = 0;
-  if (screen != player.last && screen == Screen::Title) player.title_frames = 0;
+  if (screen != player.last && screen == Screen::kRound) player.round_frames = 0;
+  if (screen != player.last && screen == Screen::kTitle) player.title_frames = 0;
   switch (screen) {
-    case Screen::Title: OnTitle(); break;
-    case Screen::Round: OnRound(); break;
-    case Screen::End: OnEnd(); break;
-    case Screen::None: break;
+    case Screen::kTitle: OnTitle(); break;
+    case Screen::kRound: OnRound(); break;
+    case Screen::kEnd: OnEnd(); break;
+    case Screen::kNone: break;
   }
   player.last = screen;
   return data;

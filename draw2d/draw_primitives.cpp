@@ -133,8 +133,8 @@ Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
   // it (at the size the window has now), and one that has pixels but none of
   // them on it gives Null.
   const TVex2DGraphics& g = CurrentGraphics("GrabPixmap");
-  const int64_t w = g._surface_width > 0 ? g._surface_width : GraphicsWidth();
-  const int64_t h = g._surface_height > 0 ? g._surface_height : GraphicsHeight();
+  const int64_t w = g.surface_width > 0 ? g.surface_width : GraphicsWidth();
+  const int64_t h = g.surface_height > 0 ? g.surface_height : GraphicsHeight();
   const int64_t x0 = std::clamp<int64_t>(x, 0, w);
   const int64_t y0 = std::clamp<int64_t>(y, 0, h);
   const int64_t x1 = std::clamp<int64_t>(int64_t{x} + width, x0, w);

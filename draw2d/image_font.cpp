@@ -95,8 +95,8 @@ Ref<TImageFont> TImageFont::CreateDefault() {
   Ref<TPixmap> strip = CreatePixmap(kDefaultGlyphs * kDefaultGlyphWidth, kDefaultHeight, FORMAT_RGBA32, 4);
   // A missing or short bitmap leaves the glyphs blank rather than reading
   // past its end; the metrics stay those of the built-in font.
-  const uint8_t* bits = EmbeddedFileData(kDefaultFontFile);
-  if (EmbeddedFileLength(kDefaultFontFile) < kDefaultFontBytes) bits = nullptr;
+  const uint8_t* bits = EmbeddedFileData(DEFAULT_FONT_FILE);
+  if (EmbeddedFileLength(DEFAULT_FONT_FILE) < kDefaultFontBytes) bits = nullptr;
   for (int32_t row = 0; row < kDefaultHeight; ++row) {
     for (int32_t g = 0; g < kDefaultGlyphs; ++g) {
       const uint8_t byte = bits ? bits[row * kDefaultGlyphs + g] : 0;
@@ -120,7 +120,7 @@ Ref<TImageFont> TImageFont::CreateDefault() {
 void InitImageFonts() {
   static bool done = false;
   if (!BeginModuleInit(done)) return;
-  RegisterEmbeddedFile(kDefaultFontFile, TazmoFontData(), TazmoFontLength());
+  RegisterEmbeddedFile(DEFAULT_FONT_FILE, TazmoFontData(), TazmoFontLength());
   InitFont();
   InitImages();
   RegisterClassRecord(typeid(TImageGlyph));

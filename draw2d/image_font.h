@@ -76,7 +76,7 @@ class TImageFont : public Object {
 
 /// The name under which the built-in font's bitmap is registered
 /// (RegisterEmbeddedFile). \since 1.0
-inline constexpr const char* kDefaultFontFile = "tazmofont.bin";
+inline constexpr const char* DEFAULT_FONT_FILE = "tazmofont.bin";
 
 /// Runs once: registers the embedded default font file, initialises fonts and
 /// images, registers the classes.

@@ -47,8 +47,8 @@ SurfaceState SurfaceOf(const TVex2DGraphics& g) {
   s.vres_height = g.vres_height;
   s.vres_fit = g.vres_fit;
   s.vres_own = g.vres_own;
-  s.width = g._surface_width;
-  s.height = g._surface_height;
+  s.width = g.surface_width;
+  s.height = g.surface_height;
   return s;
 }
 
@@ -63,8 +63,8 @@ void PutSurface(TVex2DGraphics& g, const SurfaceState& s) {
   g.vres_height = s.vres_height;
   g.vres_fit = s.vres_fit;
   g.vres_own = s.vres_own;
-  g._surface_width = s.width;
-  g._surface_height = s.height;
+  g.surface_width = s.width;
+  g.surface_height = s.height;
 }
 
 // Moves the current graphics' drawing to `target` (Null: the window), whose

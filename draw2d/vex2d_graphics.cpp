@@ -103,8 +103,8 @@ Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const
   g->image_font = DefaultFontRef();
   g->vres_width = static_cast<float>(width);
   g->vres_height = static_cast<float>(height);
-  g->_surface_width = width;
-  g->_surface_height = height;
+  g->surface_width = width;
+  g->surface_height = height;
   g->_graphics = graphics;
   g->_driver = driver;
   return g;

@@ -122,9 +122,9 @@ class TVex2DGraphics : public TGraphics {
   int32_t _setup = 0;  // 0 until made current once
   /// The width the state was last laid out for: the context's, or the
   /// render image's while one is the target. \since 1.0
-  int32_t _surface_width = 0;
+  int32_t surface_width = 0;
   /// The height the state was last laid out for. \since 1.0
-  int32_t _surface_height = 0;
+  int32_t surface_height = 0;
   /// Where drawing goes (SetRenderImage): Null for the context itself. \since 1.1
   Ref<TRenderImage> render_image;
   /// The context's own viewport, origin and virtual resolution, kept here

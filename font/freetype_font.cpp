@@ -66,9 +66,7 @@ void NoteFaceError(FT_Error error, const String& path) {
 
 }  // namespace
 
-int32_t FreeTypeMaxGlyphExtent(int32_t pixelSize) {
-  return std::clamp(pixelSize, 8, 512) * 8;
-}
+int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size) { return std::clamp(pixel_size, 8, 512) * 8; }
 
 TFreeTypeFont::~TFreeTypeFont() {
   // The face reads from _buf, which is released after this body.
@@ -148,7 +146,7 @@ Ref<TFreeTypeFont> TFreeTypeFont::Load(const String& src, int32_t size, int32_t 
   font->_height = static_cast<int32_t>(metrics.height >> 6);
   font->_ascend = static_cast<int32_t>(metrics.ascender >> 6);
   font->_descend = static_cast<int32_t>(metrics.descender >> 6);
-  font->_pixel_size = pixels;
+  font->pixel_size_ = pixels;
   font->_glyphs.resize(static_cast<size_t>(face->num_glyphs));
   return font;
 }

@@ -42,10 +42,10 @@ namespace tazmix {
 inline constexpr int32_t FREETYPE_MAX_PIXEL_SIZE = 1024;
 /// A glyph whose bitmap would be wider or taller than this many pixels loads
 /// as an empty glyph.
-/// \param pixelSize the font's pixel size.
+/// \param pixel_size the font's pixel size.
 /// \return eight times the pixel size, at least 64, at most 4096.
 /// \since 1.0
-int32_t FreeTypeMaxGlyphExtent(int32_t pixelSize);
+int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size);
 /// Faces claiming more glyphs than this (2^17) are refused. \since 1.0
 inline constexpr int32_t FREETYPE_MAX_GLYPHS = 1 << 17;
 
@@ -101,7 +101,7 @@ class TFreeTypeFont : public TFont {
   /// \return the descender in whole pixels, negative below the baseline. \since 1.0
   int32_t Descend() const { return _descend; }
   /// \return the pixel size the face was opened at after fallback. \since 1.0
-  int32_t PixelSize() const { return _pixel_size; }
+  int32_t PixelSize() const { return pixel_size_; }
 
   /// Opens a font at a pixel size. A size the face cannot render falls back
   /// to the largest smaller one it can. Never raises.
@@ -123,7 +123,7 @@ class TFreeTypeFont : public TFont {
   int32_t _height = 0;
   int32_t _ascend = 0;
   int32_t _descend = 0;
-  int32_t _pixel_size = 0;
+  int32_t pixel_size_ = 0;
   std::vector<Ref<TFreeTypeGlyph>> _glyphs;  // one slot per glyph of the face
   std::vector<uint8_t> _buf;                 // the file's bytes for a stream URL; empty for a path
 };

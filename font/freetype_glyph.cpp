@@ -95,7 +95,7 @@ Ref<TGlyph> TFreeTypeFont::LoadGlyph(int32_t index) {
   // one) leaves room to measure the outline first.
   if (FT_Load_Glyph(_ft_face, static_cast<FT_UInt>(index) + 1, FT_LOAD_DEFAULT) != 0) return glyph;
   FT_GlyphSlot ft = _ft_face->glyph;
-  const int64_t limit = FreeTypeMaxGlyphExtent(_pixel_size);
+  const int64_t limit = FreeTypeMaxGlyphExtent(pixel_size_);
   if (ft->format == FT_GLYPH_FORMAT_OUTLINE && !OutlineFits(ft->outline, limit)) return glyph;
   if (FT_Render_Glyph(ft, FT_RENDER_MODE_NORMAL) != 0) return glyph;
   const FT_Bitmap& bitmap = ft->bitmap;

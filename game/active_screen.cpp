@@ -9,7 +9,7 @@ namespace vindra {
 namespace {
 
 struct ScreenState {
-  Screen active = Screen::None;
+  Screen active = Screen::kNone;
   // Per button (1 left, 2 right, 3 middle): the run of clicks that was
   // going on when the screen opened has not been broken yet.
   std::array<bool, 4> earlier_run{};

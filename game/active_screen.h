@@ -6,7 +6,7 @@
 
 namespace vindra {
 
-enum class Screen { None, Title, Round, End };
+enum class Screen { kNone, kTitle, kRound, kEnd };
 
 Screen ActiveScreen();
 void SetActiveScreen(Screen screen);

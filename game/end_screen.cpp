@@ -25,8 +25,8 @@ String EndHeadline() {
   return u"SPIEL ZUENDE - ZEITLIMIT ÜBERSCHRITTEN";
 }
 
-int32_t TimeBonus(int32_t endTime, int32_t now) {
-  const int32_t rest = std::max(endTime - now, 0) / 10;
+int32_t TimeBonus(int32_t end_time, int32_t now) {
+  const int32_t rest = std::max(end_time - now, 0) / 10;
   return (EndState == END_ALL_USED && SkipCount == 0) ? rest : 0;
 }
 
@@ -43,15 +43,15 @@ std::vector<EndScreenLine> EndScreenLines(int32_t seconds, int32_t bonus) {
   return lines;
 }
 
-void ShowEndScreen(int32_t endTime) {
+void ShowEndScreen(int32_t end_time) {
   const Ref<TTimer> seconds = CreateTimer(1);
-  const int32_t bonus = TimeBonus(endTime, GameMilliSecs());
+  const int32_t bonus = TimeBonus(end_time, GameMilliSecs());
   EndBonus = bonus;
   SetColor(255, 255, 255);
   // A second click on the last word's cell must not close the screen unseen.
-  EnterScreen(Screen::End);
+  EnterScreen(Screen::kEnd);
   for (;;) {
-    SetActiveScreen(Screen::End);
+    SetActiveScreen(Screen::kEnd);
     Cls();
     // Without a timer (the platform refused one) everything shows at once.
     const int32_t n = seconds ? TimerTicks(seconds) : 3;

@@ -20,15 +20,15 @@ struct EndScreenLine {
 // Why the round ended, from EndState and SkipCount.
 tazmix::String EndHeadline();
 
-// A hundredth of the milliseconds left before `endTime` (0 once it passed),
+// A hundredth of the milliseconds left before `end_time` (0 once it passed),
 // when every word was found without a skip; else 0.
-int32_t TimeBonus(int32_t endTime, int32_t now);
+int32_t TimeBonus(int32_t end_time, int32_t now);
 
 // The lines the end screen shows `seconds` whole seconds after it began.
 std::vector<EndScreenLine> EndScreenLines(int32_t seconds, int32_t bonus);
 
 // Runs the end screen until Escape or a mouse button made on it; its
 // one-second timer is stopped when it returns.
-void ShowEndScreen(int32_t endTime);
+void ShowEndScreen(int32_t end_time);
 
 }  // namespace vindra

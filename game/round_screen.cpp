@@ -166,9 +166,9 @@ void PlayRound(int32_t minLength, int32_t maxLength, int32_t wordCount) {
   EndState = 0;
   SkipCount = 0;
   // Only clicks made on the round's own screen count (after the loading, too).
-  EnterScreen(Screen::Round);
+  EnterScreen(Screen::kRound);
   for (;;) {
-    SetActiveScreen(Screen::Round);
+    SetActiveScreen(Screen::kRound);
     Cls();
     DrawStatus();
     DrawGrid();

@@ -19,27 +19,27 @@ int32_t ButtonLeft() { return ScreenWidth / 2 - 112; }
 TitleChoice TitleChoiceAt(int32_t mx, int32_t my) {
   const int32_t left = ButtonLeft();
   const bool over_buttons = InRange(mx, left, left + 224) != 0;
-  if (over_buttons && InRange(my, 200, 274)) return TitleChoice::Easy;
-  if (over_buttons && InRange(my, 300, 374)) return TitleChoice::Medium;
-  if (over_buttons && InRange(my, 400, 474)) return TitleChoice::Hard;
-  if (InRange(mx, 0, 10) && InRange(my, 0, 10)) return TitleChoice::AllWords;
-  return TitleChoice::None;
+  if (over_buttons && InRange(my, 200, 274)) return TitleChoice::kEasy;
+  if (over_buttons && InRange(my, 300, 374)) return TitleChoice::kMedium;
+  if (over_buttons && InRange(my, 400, 474)) return TitleChoice::kHard;
+  if (InRange(mx, 0, 10) && InRange(my, 0, 10)) return TitleChoice::kAllWords;
+  return TitleChoice::kNone;
 }
 
 void PlayChoice(TitleChoice choice) {
   switch (choice) {
-    case TitleChoice::Easy: PlayRound(0, 5, 10); break;
-    case TitleChoice::Medium: PlayRound(3, 7, 12); break;
-    case TitleChoice::Hard: PlayRound(5, -1, 15); break;
-    case TitleChoice::AllWords: PlayRound(0, -1, -1); break;
-    case TitleChoice::None: break;
+    case TitleChoice::kEasy: PlayRound(0, 5, 10); break;
+    case TitleChoice::kMedium: PlayRound(3, 7, 12); break;
+    case TitleChoice::kHard: PlayRound(5, -1, 15); break;
+    case TitleChoice::kAllWords: PlayRound(0, -1, -1); break;
+    case TitleChoice::kNone: break;
   }
 }
 
 void RunTitleScreen() {
-  EnterScreen(Screen::Title);
+  EnterScreen(Screen::kTitle);
   for (;;) {
-    SetActiveScreen(Screen::Title);
+    SetActiveScreen(Screen::kTitle);
     Cls();
     const int32_t left = ButtonLeft();
     DrawImage(TitleImage, static_cast<float>(ScreenWidth / 2 - 98), 70);
@@ -50,9 +50,9 @@ void RunTitleScreen() {
       const int32_t mx = MouseX();
       const int32_t my = MouseY();
       const TitleChoice choice = TitleChoiceAt(mx, my);
-      if (choice != TitleChoice::None) {
+      if (choice != TitleChoice::kNone) {
         PlayChoice(choice);
-        EnterScreen(Screen::Title);
+        EnterScreen(Screen::kTitle);
       }
     }
     if (KeyHit(27)) return;

@@ -7,7 +7,7 @@
 namespace vindra {
 
 // What a left click at (mx, my) on the title screen chooses.
-enum class TitleChoice { None, Easy, Medium, Hard, AllWords };
+enum class TitleChoice { kNone, kEasy, kMedium, kHard, kAllWords };
 
 // Left edge of the 225-pixel-wide buttons: ScreenWidth / 2 - 112.
 int32_t ButtonLeft();

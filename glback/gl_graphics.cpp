@@ -49,7 +49,7 @@ int32_t TGLGraphics::FullScreen() { return GLNativeFullScreen(_context); }
 
 std::vector<Ref<TGraphicsMode>> TGLGraphicsDriver::GraphicsModes() {
   std::vector<Ref<TGraphicsMode>> modes;
-  for (const DisplayModeRecord& r : UsableDisplayModes(GLNativeDisplayModes(), MAX_DISPLAY_MODES)) {
+  for (const DisplayModeRecord& r : UsableDisplayModes(GLNativeDisplayModes(), kMaxDisplayModes)) {
     Ref<TGraphicsMode> m = New<TGraphicsMode>();
     m->width = r.width;
     m->height = r.height;

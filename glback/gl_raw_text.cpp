@@ -27,7 +27,7 @@ void GLRawText(const String& text, int32_t x, int32_t y) {
   const uint32_t texture = FontTexture();
   if (texture == 0) return;
   // Each cell's width over the strip's: a glyph is 1/128 of the texture.
-  constexpr float kCellU = static_cast<float>(RAW_TEXT_CELL_WIDTH) / RAW_TEXT_STRIP_WIDTH;
+  constexpr float kCellU = static_cast<float>(kRawTextCellWidth) / kRawTextStripWidth;
   EnterRaw2D();
   glEnable(GL_TEXTURE_2D);
   // Bound directly: the bracket restores the binding the 2D driver's cache
@@ -35,12 +35,12 @@ void GLRawText(const String& text, int32_t x, int32_t y) {
   glBindTexture(GL_TEXTURE_2D, texture);
   glBegin(GL_QUADS);
   int32_t cx = x;
-  const int32_t y1 = y + RAW_TEXT_CELL_HEIGHT;
+  const int32_t y1 = y + kRawTextCellHeight;
   for (const char16_t c : text.View()) {
-    if (c >= RAW_TEXT_FIRST_CODE && c <= RAW_TEXT_LAST_CODE) {
-      const float u0 = static_cast<float>(c - RAW_TEXT_FIRST_CODE) * kCellU;
+    if (c >= kRawTextFirstCode && c <= kRawTextLastCode) {
+      const float u0 = static_cast<float>(c - kRawTextFirstCode) * kCellU;
       const float u1 = u0 + kCellU;
-      const int32_t cx1 = cx + RAW_TEXT_CELL_WIDTH;
+      const int32_t cx1 = cx + kRawTextCellWidth;
       glTexCoord2f(u0, 0);
       glVertex2i(cx, y);
       glTexCoord2f(u1, 0);
@@ -50,7 +50,7 @@ void GLRawText(const String& text, int32_t x, int32_t y) {
       glTexCoord2f(u0, 1);
       glVertex2i(cx, y1);
     }
-    cx += RAW_TEXT_CELL_WIDTH;
+    cx += kRawTextCellWidth;
   }
   glEnd();
   LeaveRaw2D();

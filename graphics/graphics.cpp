@@ -239,13 +239,13 @@ int32_t Flip(int32_t sync) {
     driver.Flip(sync);
   } else if (state.current != state.main) {
     driver.Flip(1);
-  } else if (state.pacer.soft()) {
+  } else if (state.pacer.Soft()) {
     const FrameClock& clock = GraphicsClock();
     const int32_t wait = state.pacer.NextFrameWait(clock.milli_secs());
     if (wait > 0) clock.delay(wait);
     driver.Flip(0);
   } else {
-    driver.Flip(state.pacer.hard() ? 1 : 0);
+    driver.Flip(state.pacer.Hard() ? 1 : 0);
   }
   state.frame_timer.Mark(GraphicsClock().Seconds(), FRAME_TIME_LIMIT);
   return 0;

@@ -28,8 +28,8 @@ void ReduceChannel(const uint8_t* src, uint8_t* dst, int32_t count) {
 
 }  // namespace
 
-void ExpandToRGBA32(const uint8_t* src, uint8_t* dst, int32_t srcFormat, int32_t count) {
-  switch (srcFormat) {
+void ExpandToRGBA32(const uint8_t* src, uint8_t* dst, int32_t src_format, int32_t count) {
+  switch (src_format) {
     case FORMAT_GREY8:
       for (int32_t i = 0; i < count; ++i, dst += 4) {
         const uint8_t v = src[i];
@@ -62,8 +62,8 @@ void ExpandToRGBA32(const uint8_t* src, uint8_t* dst, int32_t srcFormat, int32_t
   }
 }
 
-void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dstFormat, int32_t count) {
-  switch (dstFormat) {
+void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dst_format, int32_t count) {
+  switch (dst_format) {
     case FORMAT_GREY8:
     case FORMAT_LUMINANCE8:
       for (int32_t i = 0; i < count; ++i, src += 4) dst[i] = static_cast<uint8_t>((src[0] + src[1] + src[2]) / 3);
@@ -92,28 +92,28 @@ void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dstFormat, int32
   }
 }
 
-void ConvertPixels(const uint8_t* src, int32_t srcFormat, uint8_t* dst, int32_t dstFormat, int32_t count) {
+void ConvertPixels(const uint8_t* src, int32_t src_format, uint8_t* dst, int32_t dst_format, int32_t count) {
   // An unknown format has no pixel size: nothing can be converted.
   const auto known = [](int32_t format) { return format >= 1 && format < FORMAT_COUNT; };
-  if (count <= 0 || !known(srcFormat) || !known(dstFormat)) return;
-  if (srcFormat == dstFormat) {
-    std::memmove(dst, src, static_cast<size_t>(count) * static_cast<size_t>(BytesPerPixel[srcFormat]));
-  } else if (srcFormat == FORMAT_RGBA32) {
-    ReduceFromRGBA32(src, dst, dstFormat, count);
-  } else if (dstFormat == FORMAT_RGBA32) {
-    ExpandToRGBA32(src, dst, srcFormat, count);
+  if (count <= 0 || !known(src_format) || !known(dst_format)) return;
+  if (src_format == dst_format) {
+    std::memmove(dst, src, static_cast<size_t>(count) * static_cast<size_t>(BytesPerPixel[src_format]));
+  } else if (src_format == FORMAT_RGBA32) {
+    ReduceFromRGBA32(src, dst, dst_format, count);
+  } else if (dst_format == FORMAT_RGBA32) {
+    ExpandToRGBA32(src, dst, src_format, count);
   } else {
     // Between two other formats: through RGBA32 in stack-sized pieces, so no
     // row ever needs a heap buffer.
     constexpr int32_t kChunk = 256;
     uint8_t rgba[kChunk * 4];
-    const int32_t srcStep = BytesPerPixel[srcFormat], dstStep = BytesPerPixel[dstFormat];
+    const int32_t src_step = BytesPerPixel[src_format], dst_step = BytesPerPixel[dst_format];
     while (count > 0) {
       const int32_t n = std::min(count, kChunk);
-      ExpandToRGBA32(src, rgba, srcFormat, n);
-      ReduceFromRGBA32(rgba, dst, dstFormat, n);
-      src += n * srcStep;
-      dst += n * dstStep;
+      ExpandToRGBA32(src, rgba, src_format, n);
+      ReduceFromRGBA32(rgba, dst, dst_format, n);
+      src += n * src_step;
+      dst += n * dst_step;
       count -= n;
     }
   }

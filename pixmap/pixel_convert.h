@@ -22,29 +22,29 @@ namespace tazmix {
 /// nothing.
 /// \param src the pixels.
 /// \param dst room for `count` RGBA32 pixels.
-/// \param srcFormat the pixels' format.
+/// \param src_format the pixels' format.
 /// \param count the number of pixels.
 /// \since 1.0
-void ExpandToRGBA32(const uint8_t* src, uint8_t* dst, int32_t srcFormat, int32_t count);
+void ExpandToRGBA32(const uint8_t* src, uint8_t* dst, int32_t src_format, int32_t count);
 
 /// Writes each RGBA32 pixel of a run in another format; a format outside 1..12
 /// writes nothing. Single-byte formats take the average of the channels they
 /// stand for.
 /// \param src RGBA32 pixels.
-/// \param dst room for `count` pixels of `dstFormat`.
-/// \param dstFormat the format wanted.
+/// \param dst room for `count` pixels of `dst_format`.
+/// \param dst_format the format wanted.
 /// \param count the number of pixels.
 /// \since 1.0
-void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dstFormat, int32_t count);
+void ReduceFromRGBA32(const uint8_t* src, uint8_t* dst, int32_t dst_format, int32_t count);
 
 /// Converts a run of pixels between two formats. With a format outside 1..12
 /// nothing is converted.
 /// \param src the pixels.
-/// \param srcFormat their format.
-/// \param dst room for `count` pixels of `dstFormat`.
-/// \param dstFormat the format wanted.
+/// \param src_format their format.
+/// \param dst room for `count` pixels of `dst_format`.
+/// \param dst_format the format wanted.
 /// \param count the number of pixels.
 /// \since 1.0
-void ConvertPixels(const uint8_t* src, int32_t srcFormat, uint8_t* dst, int32_t dstFormat, int32_t count);
+void ConvertPixels(const uint8_t* src, int32_t src_format, uint8_t* dst, int32_t dst_format, int32_t count);
 
 }  // namespace tazmix

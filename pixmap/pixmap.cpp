@@ -46,8 +46,8 @@ Span Clip(int32_t at, int32_t length, int32_t size) noexcept {
 Ref<TPixmap> TPixmap::Create(int32_t width, int32_t height, int32_t format, int32_t align) {
   if (width < 0 || height < 0 || !KnownFormat(format)) return nullptr;
   if (align < 1) align = 1;
-  const int64_t rowBytes = int64_t{width} * BytesPerPixel[format];
-  const int64_t pitch = (rowBytes + align - 1) / align * align;
+  const int64_t row_bytes = int64_t{width} * BytesPerPixel[format];
+  const int64_t pitch = (row_bytes + align - 1) / align * align;
   const int64_t capacity = pitch * height;
   if (capacity > std::numeric_limits<int32_t>::max()) return nullptr;
   std::unique_ptr<uint8_t[]> buffer(new (std::nothrow) uint8_t[static_cast<size_t>(capacity)]);
@@ -94,8 +94,8 @@ Ref<TPixmap> TPixmap::Window(int32_t x, int32_t y, int32_t w, int32_t h) {
 Ref<TPixmap> TPixmap::Copy() const {
   Ref<TPixmap> copy = Create(width, height, format, 4);
   if (!copy) return nullptr;
-  const size_t rowBytes = static_cast<size_t>(width) * static_cast<size_t>(BytesPerPixel[format]);
-  for (int32_t y = 0; y < height; ++y) std::memcpy(copy->PixelPtr(0, y), PixelPtr(0, y), rowBytes);
+  const size_t row_bytes = static_cast<size_t>(width) * static_cast<size_t>(BytesPerPixel[format]);
+  for (int32_t y = 0; y < height; ++y) std::memcpy(copy->PixelPtr(0, y), PixelPtr(0, y), row_bytes);
   return copy;
 }
 
@@ -108,10 +108,10 @@ void TPixmap::Paste(const TPixmap& source, int32_t x, int32_t y) {
   }
 }
 
-Ref<TPixmap> TPixmap::Convert(int32_t toFormat) const {
-  Ref<TPixmap> result = Create(width, height, toFormat, 4);
+Ref<TPixmap> TPixmap::Convert(int32_t to_format) const {
+  Ref<TPixmap> result = Create(width, height, to_format, 4);
   if (!result) return nullptr;
-  for (int32_t y = 0; y < height; ++y) ConvertPixels(PixelPtr(0, y), format, result->PixelPtr(0, y), toFormat, width);
+  for (int32_t y = 0; y < height; ++y) ConvertPixels(PixelPtr(0, y), format, result->PixelPtr(0, y), to_format, width);
   return result;
 }
 
@@ -140,12 +140,12 @@ void TPixmap::WritePixel(int32_t x, int32_t y, int32_t argb) noexcept {
 
 void TPixmap::ClearPixels(int32_t argb) noexcept {
   const int32_t bpp = BytesPerPixel[format];
-  const size_t rowBytes = static_cast<size_t>(width) * static_cast<size_t>(bpp);
+  const size_t row_bytes = static_cast<size_t>(width) * static_cast<size_t>(bpp);
   if (argb == 0) {
-    if (static_cast<int64_t>(rowBytes) == pitch) {
-      std::memset(pixels, 0, rowBytes * static_cast<size_t>(height));
+    if (static_cast<int64_t>(row_bytes) == pitch) {
+      std::memset(pixels, 0, row_bytes * static_cast<size_t>(height));
     } else {
-      for (int32_t y = 0; y < height; ++y) std::memset(PixelPtr(0, y), 0, rowBytes);
+      for (int32_t y = 0; y < height; ++y) std::memset(PixelPtr(0, y), 0, row_bytes);
     }
     return;
   }
@@ -155,11 +155,11 @@ void TPixmap::ClearPixels(int32_t argb) noexcept {
   // Fill the first row pixel by pixel, then copy it to the others.
   uint8_t* first = PixelPtr(0, 0);
   if (n == 1) {
-    std::memset(first, bytes[0], rowBytes);
+    std::memset(first, bytes[0], row_bytes);
   } else {
     for (int32_t x = 0; x < width; ++x) std::memcpy(first + static_cast<size_t>(x) * n, bytes, static_cast<size_t>(n));
   }
-  for (int32_t y = 1; y < height; ++y) std::memcpy(PixelPtr(0, y), first, rowBytes);
+  for (int32_t y = 1; y < height; ++y) std::memcpy(PixelPtr(0, y), first, row_bytes);
 }
 
 Ref<TPixmap> CreatePixmap(int32_t width, int32_t height, int32_t format, int32_t align) {

@@ -39,9 +39,9 @@ Ref<TPixmap> YFlipPixmap(const Ref<TPixmap>& pixmap) {
   const TPixmap& src = *pixmap;
   Ref<TPixmap> result = CreatePixmap(src.width, src.height, src.format, 4);
   if (!result) return nullptr;
-  const size_t rowBytes = static_cast<size_t>(src.width) * static_cast<size_t>(BytesPerPixel[src.format]);
+  const size_t row_bytes = static_cast<size_t>(src.width) * static_cast<size_t>(BytesPerPixel[src.format]);
   for (int32_t y = 0; y < src.height; ++y)
-    std::memcpy(result->PixelPtr(0, y), src.PixelPtr(0, src.height - 1 - y), rowBytes);
+    std::memcpy(result->PixelPtr(0, y), src.PixelPtr(0, src.height - 1 - y), row_bytes);
   return result;
 }
 

@@ -27,25 +27,25 @@ Sample SampleAt(int32_t out, float scale, int32_t size, int32_t step) {
 
 }  // namespace
 
-Ref<TPixmap> ResizePixmap(const Ref<TPixmap>& pixmap, int32_t newWidth, int32_t newHeight) {
+Ref<TPixmap> ResizePixmap(const Ref<TPixmap>& pixmap, int32_t new_width, int32_t new_height) {
   if (!pixmap) return nullptr;
   const Ref<TPixmap> src = pixmap->format == FORMAT_RGBA32 ? pixmap : pixmap->Convert(FORMAT_RGBA32);
   if (!src) return nullptr;
-  Ref<TPixmap> result = CreatePixmap(newWidth, newHeight, pixmap->format, 4);
-  if (!result || newWidth <= 0 || newHeight <= 0) return result;
+  Ref<TPixmap> result = CreatePixmap(new_width, new_height, pixmap->format, 4);
+  if (!result || new_width <= 0 || new_height <= 0) return result;
   if (src->width <= 0 || src->height <= 0) {
     result->ClearPixels(0);  // nothing to sample: transparent black
     return result;
   }
 
-  const float xscale = static_cast<float>(src->width) / static_cast<float>(newWidth);
-  const float yscale = static_cast<float>(src->height) / static_cast<float>(newHeight);
+  const float xscale = static_cast<float>(src->width) / static_cast<float>(new_width);
+  const float yscale = static_cast<float>(src->height) / static_cast<float>(new_height);
   // Column samples are the same for every row: work them out once.
-  std::vector<Sample> columns(static_cast<size_t>(newWidth));
-  for (int32_t x = 0; x < newWidth; ++x) columns[static_cast<size_t>(x)] = SampleAt(x, xscale, src->width, 4);
-  std::vector<uint8_t> row(static_cast<size_t>(newWidth) * 4);
+  std::vector<Sample> columns(static_cast<size_t>(new_width));
+  for (int32_t x = 0; x < new_width; ++x) columns[static_cast<size_t>(x)] = SampleAt(x, xscale, src->width, 4);
+  std::vector<uint8_t> row(static_cast<size_t>(new_width) * 4);
 
-  for (int32_t y = 0; y < newHeight; ++y) {
+  for (int32_t y = 0; y < new_height; ++y) {
     const Sample sy = SampleAt(y, yscale, src->height, src->pitch);
     const float fy = sy.frac;
     const int32_t rowstep = sy.step;
@@ -61,7 +61,7 @@ Ref<TPixmap> ResizePixmap(const Ref<TPixmap>& pixmap, int32_t newWidth, int32_t 
         *out = static_cast<uint8_t>(top + (bottom - top) * fy);
       }
     }
-    ConvertPixels(row.data(), FORMAT_RGBA32, result->PixelPtr(0, y), result->format, newWidth);
+    ConvertPixels(row.data(), FORMAT_RGBA32, result->PixelPtr(0, y), result->format, new_width);
   }
   return result;
 }

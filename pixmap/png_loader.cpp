@@ -119,8 +119,8 @@ struct PngHeader {
   if (static_cast<int64_t>(width) * height > PNG_MAX_PIXELS) png_error(png, "picture of more than 2^26 pixels");
   // Deflate cannot shrink data by more than about 1032:1, so a short stream
   // cannot hold a big picture: refuse before taking memory for it.
-  const int64_t rawBytes = static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
-  if (available >= 0 && rawBytes > available * 1040 + 65536) {
+  const int64_t raw_bytes = static_cast<int64_t>(height) * (static_cast<int64_t>(png_get_rowbytes(png, info)) + 1);
+  if (available >= 0 && raw_bytes > available * 1040 + 65536) {
     png_error(png, "file too short for the picture it announces");
   }
 
@@ -159,7 +159,7 @@ struct PngHeader {
 struct PngWriteSetup {
   png_uint_32 width;
   png_uint_32 height;
-  int colorType;
+  int color_type;
   int transforms;
   int level;
   png_bytepp rows;
@@ -168,7 +168,7 @@ struct PngWriteSetup {
 [[gnu::noinline]] bool WriteSafely(png_structp png, png_infop info, const PngWriteSetup* setup) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_compression_level(png, setup->level);
-  png_set_IHDR(png, info, setup->width, setup->height, 8, setup->colorType, PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, setup->width, setup->height, 8, setup->color_type, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_rows(png, info, setup->rows);
   png_write_png(png, info, setup->transforms, nullptr);
@@ -303,14 +303,14 @@ Ref<TPixmap> PrepareToWrite(const Ref<TPixmap>& pixmap, int32_t compression, Png
   setup->level = std::clamp(compression, 0, 9);
   Ref<TPixmap> source = pixmap;
   switch (pixmap->format) {
-    case FORMAT_GREY8: setup->colorType = PNG_COLOR_TYPE_GRAY; break;
-    case FORMAT_RGB24: setup->colorType = PNG_COLOR_TYPE_RGB; break;
-    case FORMAT_BGR24: setup->colorType = PNG_COLOR_TYPE_RGB, setup->transforms = PNG_TRANSFORM_BGR; break;
-    case FORMAT_RGBA32: setup->colorType = PNG_COLOR_TYPE_RGB_ALPHA; break;
-    case FORMAT_BGRA32: setup->colorType = PNG_COLOR_TYPE_RGB_ALPHA, setup->transforms = PNG_TRANSFORM_BGR; break;
+    case FORMAT_GREY8: setup->color_type = PNG_COLOR_TYPE_GRAY; break;
+    case FORMAT_RGB24: setup->color_type = PNG_COLOR_TYPE_RGB; break;
+    case FORMAT_BGR24: setup->color_type = PNG_COLOR_TYPE_RGB, setup->transforms = PNG_TRANSFORM_BGR; break;
+    case FORMAT_RGBA32: setup->color_type = PNG_COLOR_TYPE_RGB_ALPHA; break;
+    case FORMAT_BGRA32: setup->color_type = PNG_COLOR_TYPE_RGB_ALPHA, setup->transforms = PNG_TRANSFORM_BGR; break;
     default:
       source = pixmap->Convert(FORMAT_RGBA32);
-      setup->colorType = PNG_COLOR_TYPE_RGB_ALPHA;
+      setup->color_type = PNG_COLOR_TYPE_RGB_ALPHA;
       break;
   }
   if (!source) return nullptr;

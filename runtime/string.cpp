@@ -11,22 +11,22 @@ namespace tazmix {
 
 namespace {
 
-const Ref<StringObject>& EmptyRep() {
+const Ref<TStringObject>& EmptyRep() {
   // One shared empty buffer for the whole process; never released.
-  static const Ref<StringObject> empty = New<StringObject>(std::u16string());
+  static const Ref<TStringObject> empty = New<TStringObject>(std::u16string());
   return empty;
 }
 
-Ref<StringObject> MakeRep(std::u16string units) {
+Ref<TStringObject> MakeRep(std::u16string units) {
   if (units.empty()) return EmptyRep();
-  return New<StringObject>(std::move(units));
+  return New<TStringObject>(std::move(units));
 }
 
 }  // namespace
 
-String StringObject::ToString() const { return String(Ref<StringObject>(const_cast<StringObject*>(this))); }
+String TStringObject::ToString() const { return String(Ref<TStringObject>(const_cast<TStringObject*>(this))); }
 
-int32_t StringObject::Compare(const Object* other) const {
+int32_t TStringObject::Compare(const Object* other) const {
   String mine, theirs;
   if (!String::FromObject(this, &mine) || !String::FromObject(other, &theirs)) return Object::Compare(other);
   return mine.Compare(theirs);
@@ -43,12 +43,12 @@ String::String(const char8_t* utf8) : String(utf8 ? std::u8string_view(utf8) : s
 String::String(const std::u8string& utf8) : String(std::u8string_view(utf8)) {}
 String::String(std::u8string_view utf8)
     : String(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())) {}
-String::String(Ref<StringObject> rep) : rep_(rep ? std::move(rep) : EmptyRep()) {}
+String::String(Ref<TStringObject> rep) : rep_(rep ? std::move(rep) : EmptyRep()) {}
 
 bool String::FromObject(const Object* object, String* out) {
-  auto* s = dynamic_cast<const StringObject*>(object);
+  auto* s = dynamic_cast<const TStringObject*>(object);
   if (!s) return false;
-  if (out) *out = String(Ref<StringObject>(const_cast<StringObject*>(s)));
+  if (out) *out = String(Ref<TStringObject>(const_cast<TStringObject*>(s)));
   return true;
 }
 

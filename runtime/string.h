@@ -1,7 +1,7 @@
 /// \file
 /// String: immutable text of 16-bit code units with value semantics.
 ///
-/// A String is a cheap handle over a shared, immutable StringObject. Because the
+/// A String is a cheap handle over a shared, immutable TStringObject. Because the
 /// buffer is an Object, a String can be stored wherever an Object is expected
 /// (a list element, a thrown object, an event's extra) and compares by content
 /// there. String variables start empty, never Null; the empty String is one
@@ -57,10 +57,10 @@ concept StringNumber =
 
 /// The shared buffer behind a String: what a String is when stored as an Object.
 /// \since 1.0
-class StringObject final : public Object {
+class TStringObject final : public Object {
  public:
   /// A buffer holding `units`. \param units the code units. \since 1.0
-  explicit StringObject(std::u16string units) : units_(std::move(units)) {}
+  explicit TStringObject(std::u16string units) : units_(std::move(units)) {}
 
   /// \return the code units. \since 1.0
   const std::u16string& Units() const noexcept { return units_; }
@@ -105,7 +105,7 @@ class String {
   /// From UTF-8 text (see String(const char*)). \param utf8 the text. \since 1.1
   String(std::u8string_view utf8);
   /// The String a buffer holds. \param rep the buffer; Null gives "". \since 1.0
-  explicit String(Ref<StringObject> rep);
+  explicit String(Ref<TStringObject> rep);
 
   // --- the language-level operations -------------------------------------
   /// \return the number of code units. \since 1.0
@@ -291,7 +291,7 @@ class String {
 
   // --- bridging to the object world ----------------------------------------
   /// \return the shared buffer, to store the String where an Object goes. \since 1.0
-  Ref<StringObject> AsObject() const noexcept { return rep_; }
+  Ref<TStringObject> AsObject() const noexcept { return rep_; }
   /// Whether an object is a String buffer.
   /// \param object any object, or nullptr.
   /// \param out receives the String when it is one; may be nullptr.
@@ -300,7 +300,7 @@ class String {
   static bool FromObject(const Object* object, String* out);
 
  private:
-  Ref<StringObject> rep_;
+  Ref<TStringObject> rep_;
 };
 
 /// Joins a text and a number. \param text the text. \param n the number.

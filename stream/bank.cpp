@@ -19,8 +19,8 @@ Ref<TBank> TBank::Create(int32_t size) {
   std::unique_ptr<uint8_t[]> memory(new (std::nothrow) uint8_t[static_cast<size_t>(size)]());
   if (!memory) return nullptr;
   auto bank = New<TBank>();
-  bank->_owned = std::move(memory);
-  bank->_buf = bank->_owned.get();
+  bank->owned_ = std::move(memory);
+  bank->_buf = bank->owned_.get();
   bank->_size = bank->_capacity = size;
   return bank;
 }
@@ -74,8 +74,8 @@ void TBank::Resize(int32_t size) {
     if (_size > 0) std::memcpy(memory.get(), _buf, static_cast<size_t>(_size));
     // A static bank's memory stays its owner's; from here on the bank owns
     // its new memory.
-    _owned = std::move(memory);
-    _buf = _owned.get();
+    owned_ = std::move(memory);
+    _buf = owned_.get();
     _capacity = capacity;
   }
   _size = size;

@@ -158,7 +158,7 @@ class TBank : public Object {
   int32_t _size = 0;
   int32_t _capacity = 0;
   int32_t _locked = 0;
-  std::unique_ptr<uint8_t[]> _owned;  // the memory, unless the bank is static
+  std::unique_ptr<uint8_t[]> owned_;  // the memory, unless the bank is static
 };
 
 // The module functions. Saving Null gives 0 before anything is opened; the

@@ -66,13 +66,13 @@ Ref<TCStream> TCStream::CreateWithCStream(std::FILE* cstream, int32_t mode) {
 TCStream::~TCStream() { Close(); }
 
 void TCStream::Turn(Direction to) {
-  if (_last != Direction::kNone && _last != to) std::fseek(_cstream, 0, SEEK_CUR);
-  _last = to;
+  if (last_ != Direction::kNone && last_ != to) std::fseek(_cstream, 0, SEEK_CUR);
+  last_ = to;
 }
 
 int32_t TCStream::Seek(int32_t pos) {
   if (!_cstream) return _pos;
-  if (std::fseek(_cstream, pos, SEEK_SET) == 0) _last = Direction::kNone;
+  if (std::fseek(_cstream, pos, SEEK_SET) == 0) last_ = Direction::kNone;
   const long at = std::ftell(_cstream);
   if (at >= 0) _pos = ToInt(at);
   return _pos;
@@ -90,7 +90,7 @@ int32_t TCStream::Close() {
   _cstream = nullptr;
   _pos = 0;
   _size = 0;
-  _last = Direction::kNone;
+  last_ = Direction::kNone;
   return 0;
 }
 

@@ -78,7 +78,7 @@ class TCStream : public TStream {
   int32_t _size = 0;
   std::FILE* _cstream = nullptr;
   int32_t _mode = 0;
-  Direction _last = Direction::kNone;
+  Direction last_ = Direction::kNone;
 };
 
 }  // namespace tazmix

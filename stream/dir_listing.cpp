@@ -14,22 +14,22 @@ Ref<TDirListing> TDirListing::Open(const String& path) {
   DIR* dir = opendir(native.c_str());
   if (!dir) return nullptr;
   auto listing = New<TDirListing>();
-  listing->_dir = dir;
+  listing->dir_ = dir;
   return listing;
 }
 
 TDirListing::~TDirListing() { Close(); }
 
 String TDirListing::Next() {
-  if (!_dir) return String();
-  const dirent* entry = readdir(static_cast<DIR*>(_dir));
+  if (!dir_) return String();
+  const dirent* entry = readdir(static_cast<DIR*>(dir_));
   if (!entry) return String();
   return FromNativeName(entry->d_name);
 }
 
 void TDirListing::Close() {
-  if (_dir) closedir(static_cast<DIR*>(_dir));
-  _dir = nullptr;
+  if (dir_) closedir(static_cast<DIR*>(dir_));
+  dir_ = nullptr;
 }
 
 }  // namespace tazmix

@@ -36,7 +36,7 @@ class TDirListing : public Object {
   void Close();
 
  private:
-  void* _dir = nullptr;  // the platform's DIR
+  void* dir_ = nullptr;  // the platform's DIR
 };
 
 }  // namespace tazmix

@@ -165,8 +165,8 @@ bool CopyDir(const String& src, const String& dst) {
   const String from = FixPath(src, true), to = FixPath(dst, true);
   if (TypeOf(from) != 2) return false;
   // Copying a folder into itself would copy the copy, level after level.
-  const String realFrom = RealPath(from), realTo = RealPath(to);
-  if (realTo == realFrom || realTo.StartsWith(realFrom + (realFrom.EndsWith("/") ? "" : "/"))) return false;
+  const String real_from = RealPath(from), real_to = RealPath(to);
+  if (real_to == real_from || real_to.StartsWith(real_from + (real_from.EndsWith("/") ? "" : "/"))) return false;
   return CopyDirStep(from, to);
 }
 

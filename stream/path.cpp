@@ -77,8 +77,8 @@ String ExtractDir(const String& path) {
   if (p == String(".") || p == String("..") || IsRootPath(p)) return p;
   const int32_t slash = p.FindLast("/");
   if (slash < 0) return String();
-  const String withSlash = p.Left(slash + 1);
-  return IsRootPath(withSlash) ? withSlash : p.Left(slash);
+  const String with_slash = p.Left(slash + 1);
+  return IsRootPath(with_slash) ? with_slash : p.Left(slash);
 }
 
 String ExtractExt(const String& path) {
@@ -117,8 +117,8 @@ String RealPath(const String& path) {
         root = String();
         continue;
       }
-      const String withSlash = root.Left(slash + 1);
-      root = IsRootPath(withSlash) ? withSlash : root.Left(slash);
+      const String with_slash = root.Left(slash + 1);
+      root = IsRootPath(with_slash) ? with_slash : root.Left(slash);
       continue;
     }
     if (!EndsWithSlash(root)) root += "/";

@@ -14,7 +14,7 @@ float ClampLevel(float value, float lo, float hi) {
 }
 
 int32_t MixerVolume(float volume) {
-  return static_cast<int32_t>(std::lround(ClampLevel(volume, 0, 1) * MIXER_MAX_VOLUME));
+  return static_cast<int32_t>(std::lround(ClampLevel(volume, 0, 1) * kMixerMaxVolume));
 }
 
 SideGains PanGains(float pan) {

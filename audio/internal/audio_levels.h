@@ -8,12 +8,12 @@
 namespace tazmix {
 
 // The mixer's full volume step.
-inline constexpr int32_t MIXER_MAX_VOLUME = 128;
+inline constexpr int32_t kMixerMaxVolume = 128;
 
 // `value` held to [lo, hi]; not a number counts as 0.
 float ClampLevel(float value, float lo, float hi);
 
-// A volume in 0..1 as a mixer step in 0..MIXER_MAX_VOLUME.
+// A volume in 0..1 as a mixer step in 0..kMixerMaxVolume.
 int32_t MixerVolume(float volume);
 
 // A pan in -1 (left) .. 1 (right) as the gains of the two sides, 0..255.

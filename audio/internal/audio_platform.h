@@ -32,7 +32,7 @@ int32_t PlatformChannelCount();
 int32_t SetPlatformChannelCount(int32_t count);
 // Playing or paused (a channel whose sound has played out is halted here).
 bool PlatformChannelBusy(int32_t index);
-// Stops the channel, sets its volume (0..MIXER_MAX_VOLUME), gains and pitch
+// Stops the channel, sets its volume (0..kMixerMaxVolume), gains and pitch
 // (a factor in range), then plays `sound` 1 + loops times (negative: forever).
 bool PlatformPlay(int32_t index, TSound& sound, int32_t loops, int32_t volume, SideGains gains, float pitch);
 void PlatformStop(int32_t index);

@@ -23,17 +23,17 @@ class Voice {
   void Render(int16_t* out, int32_t count);
   // True once Render has written the last frame of the last loop; the
   // frames are not read after that.
-  bool Ended() const { return _ended.load(std::memory_order_acquire); }
+  bool Ended() const { return ended_.load(std::memory_order_acquire); }
   // The frames the voice reads (Null before the first start).
-  const int16_t* Source() const { return _frames; }
+  const int16_t* Source() const { return frames_; }
 
  private:
-  const int16_t* _frames = nullptr;
-  int64_t _count = 0;
-  int32_t _loops_left = 0;
-  uint64_t _position = 0;  // in frames, 32.32 fixed point
-  std::atomic<uint64_t> _step{uint64_t{1} << 32};
-  std::atomic<bool> _ended{true};
+  const int16_t* frames_ = nullptr;
+  int64_t count_ = 0;
+  int32_t loops_left_ = 0;
+  uint64_t position_ = 0;  // in frames, 32.32 fixed point
+  std::atomic<uint64_t> step_{uint64_t{1} << 32};
+  std::atomic<bool> ended_{true};
 };
 
 }  // namespace tazmix

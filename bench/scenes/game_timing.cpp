@@ -55,7 +55,7 @@ std::vector<int64_t> stamps;
 // Runs after the frame timer's wait: the moment each frame goes to the screen.
 Ref<Object> Measure(int32_t, const Ref<Object>& data, const Ref<Object>&) {
   if (first_frame_ms < 0) first_frame_ms = SinceLaunchMs();
-  if (vindra::ActiveScreen() != vindra::Screen::Title) return data;
+  if (vindra::ActiveScreen() != vindra::Screen::kTitle) return data;
   if (static_cast<int>(stamps.size()) <= frames_wanted) {
     stamps.push_back(Nanos(CLOCK_MONOTONIC));
   } else {

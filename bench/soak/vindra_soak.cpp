@@ -45,15 +45,15 @@ namespace {
 // Game time that passes per frame: a 60-second round times out in 30 frames.
 constexpr int32_t kMillisPerFrame = 2000;
 
-enum class Ending { AllFound, SomeSkipped, TimeOut, Escape };
+enum class Ending { kAllFound, kSomeSkipped, kTimeOut, kEscape };
 
 struct Bot {
   int rounds_wanted = 1000;
   int rounds_done = 0;
   int32_t now = 100000;
   std::mt19937 dice{20240601};
-  Ending ending = Ending::AllFound;
-  Screen last = Screen::None;
+  Ending ending = Ending::kAllFound;
+  Screen last = Screen::kNone;
   int frames_on_screen = 0;
   std::vector<int> report_at = {1, 10, 100, 1000};
 };
@@ -111,18 +111,18 @@ void OnTitle() {
 void OnRound() {
   if (!CurrentWord) return;
   switch (bot.ending) {
-    case Ending::AllFound:
+    case Ending::kAllFound:
       if (std::uniform_int_distribution<int>(0, 9)(bot.dice) == 0) ClickCell(false);  // a miss now and then
       else ClickCell(true);
       break;
-    case Ending::SomeSkipped:
+    case Ending::kSomeSkipped:
       if (bot.frames_on_screen % 3 == 0) InjectMouseClick(2, ScreenWidth - 120, 400);
       else ClickCell(true);
       break;
-    case Ending::TimeOut:
+    case Ending::kTimeOut:
       if (bot.frames_on_screen % 10 == 5) ClickCell(true);
       break;
-    case Ending::Escape:
+    case Ending::kEscape:
       if (bot.frames_on_screen == 6) InjectKeyHit(27);
       else if (bot.frames_on_screen < 6) ClickCell(true);
       break;
@@ -134,7 +134,7 @@ Ref<Object> BotHook(int32_t, const Ref<Object>& data, const Ref<Object>&) {
   const Screen screen = ActiveScreen();
   if (screen != bot.last) {
     // Back on the title screen: a round is over, however it ended.
-    if (screen == Screen::Title && bot.last != Screen::None) {
+    if (screen == Screen::kTitle && bot.last != Screen::kNone) {
       ++bot.rounds_done;
       for (int at : bot.report_at) {
         if (bot.rounds_done == at) Report();
@@ -145,10 +145,12 @@ Ref<Object> BotHook(int32_t, const Ref<Object>& data, const Ref<Object>&) {
   }
   ++bot.frames_on_screen;
   switch (screen) {
-    case Screen::Title: OnTitle(); break;
-    case Screen::Round: OnRound(); break;
-    case Screen::End: if (bot.frames_on_screen == 2) InjectMouseClick(1, ScreenWidth / 2, ScreenHeight / 2); break;
-    case Screen::None: break;
+    case Screen::kTitle: OnTitle(); break;
+    case Screen::kRound: OnRound(); break;
+    case Screen::kEnd:
+      if (bot.frames_on_screen == 2) InjectMouseClick(1, ScreenWidth / 2, ScreenHeight / 2);
+      break;
+    case Screen::kNone: break;
   }
   return data;
 }

@@ -28,8 +28,7 @@ void ApplyVirtualResolution(float width, float height) {
   TVex2DGraphics& g = CurrentGraphics("ApplyVirtualResolution");
   g.vres_width = width;
   g.vres_height = height;
-  const VirtualLayout layout =
-      LayOutVirtualResolution(g._surface_width, g._surface_height, width, height, g.vres_fit);
+  const VirtualLayout layout = LayOutVirtualResolution(g.surface_width, g.surface_height, width, height, g.vres_fit);
   // The mouse is the window's, whatever drawing goes into.
   if (!g.render_image) {
     g.vres_mousexscale = layout.mouse_x_scale;
@@ -38,7 +37,7 @@ void ApplyVirtualResolution(float width, float height) {
     g.vres_mouseyorigin = static_cast<float>(layout.y);
   }
   TVex2DDriver& driver = CurrentDriver("ApplyVirtualResolution");
-  driver.SetSurface(g._surface_width, g._surface_height, layout.x, layout.y, layout.width, layout.height);
+  driver.SetSurface(g.surface_width, g.surface_height, layout.x, layout.y, layout.width, layout.height);
   driver.SetResolution(width, height);
 }
 
@@ -50,12 +49,11 @@ bool AdoptSurfaceSize(TVex2DGraphics& g) {
   } else {
     g.GetSettings(width, height, depth, hertz, flags);
   }
-  if (width == g._surface_width && height == g._surface_height) return false;
+  if (width == g.surface_width && height == g.surface_height) return false;
   // A window without area (minimised to 0 x 0) shows nothing whatever is
   // drawn; the state stays laid out for the size it will come back with.
   if (width <= 0 || height <= 0) return false;
-  if (g.viewport_x == 0 && g.viewport_y == 0 && g.viewport_w == g._surface_width &&
-      g.viewport_h == g._surface_height) {
+  if (g.viewport_x == 0 && g.viewport_y == 0 && g.viewport_w == g.surface_width && g.viewport_h == g.surface_height) {
     g.viewport_w = width;
     g.viewport_h = height;
   }
@@ -63,8 +61,8 @@ bool AdoptSurfaceSize(TVex2DGraphics& g) {
     g.vres_width = static_cast<float>(width);
     g.vres_height = static_cast<float>(height);
   }
-  g._surface_width = width;
-  g._surface_height = height;
+  g.surface_width = width;
+  g.surface_height = height;
   return true;
 }
 

@@ -17,7 +17,7 @@ struct DisplayModeRecord {
 };
 
 // The most modes the driver ever hands out.
-constexpr int32_t MAX_DISPLAY_MODES = 1024;
+constexpr int32_t kMaxDisplayModes = 1024;
 
 // The modes of 16 bits per pixel or more, in the platform's order with
 // duplicates kept, at most `limit` of them.

@@ -9,16 +9,16 @@
 
 namespace tazmix {
 
-inline constexpr int32_t RAW_TEXT_CELL_WIDTH = 8;
-inline constexpr int32_t RAW_TEXT_CELL_HEIGHT = 16;
-inline constexpr int32_t RAW_TEXT_FIRST_CODE = 32;
-inline constexpr int32_t RAW_TEXT_LAST_CODE = 127;
-inline constexpr int32_t RAW_TEXT_CODE_COUNT = RAW_TEXT_LAST_CODE - RAW_TEXT_FIRST_CODE + 1;
+inline constexpr int32_t kRawTextCellWidth = 8;
+inline constexpr int32_t kRawTextCellHeight = 16;
+inline constexpr int32_t kRawTextFirstCode = 32;
+inline constexpr int32_t kRawTextLastCode = 127;
+inline constexpr int32_t kRawTextCodeCount = kRawTextLastCode - kRawTextFirstCode + 1;
 // 16 rows of one byte per code; bit k of a byte is column k, bit 0 leftmost.
-inline constexpr int32_t RAW_TEXT_FONT_LENGTH = RAW_TEXT_CELL_HEIGHT * RAW_TEXT_CODE_COUNT;
+inline constexpr int32_t kRawTextFontLength = kRawTextCellHeight * kRawTextCodeCount;
 // Glyphs side by side; the strip is a power of two wide, so the last 256
 // columns hold no glyph.
-inline constexpr int32_t RAW_TEXT_STRIP_WIDTH = 1024;
+inline constexpr int32_t kRawTextStripWidth = 1024;
 
 // The name the font is registered under as an embedded file.
 String GLRawTextFontName();
@@ -28,9 +28,9 @@ String GLRawTextFontName();
 // stays (the first registration wins).
 void RegisterGLRawTextFont();
 
-// A RAW_TEXT_STRIP_WIDTH x 16 FORMAT_RGBA32 pixmap with code c's glyph in
+// A kRawTextStripWidth x 16 FORMAT_RGBA32 pixmap with code c's glyph in
 // columns (c - 32) * 8 to (c - 32) * 8 + 7: ink opaque white, everything else
-// transparent black. Null when no font of at least RAW_TEXT_FONT_LENGTH bytes
+// transparent black. Null when no font of at least kRawTextFontLength bytes
 // is registered under the name.
 Ref<TPixmap> GLRawTextFontStrip();
 

@@ -14,8 +14,8 @@ class FramePacer {
   // sync starts its schedule at `now`.
   void Choose(int32_t depth, int32_t hertz, int32_t now);
 
-  bool soft() const noexcept { return soft_; }
-  bool hard() const noexcept { return hard_; }
+  bool Soft() const noexcept { return soft_; }
+  bool Hard() const noexcept { return hard_; }
 
   // Soft sync: moves the schedule one frame on and returns the milliseconds
   // until that frame is due. A frame that is late (0 or less) is not made up:

@@ -27,10 +27,10 @@ class CountingStream : public TStream {
     const int32_t n = std::min(count, Size() - pos_);
     std::memcpy(buf, bytes_.data() + pos_, static_cast<size_t>(std::max(n, 0)));
     pos_ += std::max(n, 0);
-    read_ += std::max(n, 0);
+    bytes_read += std::max(n, 0);
     return std::max(n, 0);
   }
-  std::atomic<int64_t> read_{0};
+  std::atomic<int64_t> bytes_read{0};
 
  private:
   std::string bytes_;
@@ -56,7 +56,7 @@ TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
   Ref<CountingStream> stream = New<CountingStream>(wav);
   Ref<TMusic> music = OpenMusic(Ref<Object>(stream));
   ASSERT_TRUE(music);
-  const int64_t opened = stream->read_.load();
+  const int64_t opened = stream->bytes_read.load();
   EXPECT_LT(opened, static_cast<int64_t>(wav.size() + wav.size() / 4));
 
   const int64_t start = out.Written();
@@ -68,7 +68,7 @@ TEST_F(MusicOutput, StreamsAndFadesInAndOut) {
   EXPECT_LT(in[first], kAmp / 4);
   for (size_t i = first + 1; i < first + 40; ++i) EXPECT_GE(in[i], in[i - 1]) << "block " << i;
   EXPECT_NEAR(in[first + 30], kAmp, kAmp / 100);  // 640 ms in: fully up
-  EXPECT_GT(stream->read_.load(), opened + static_cast<int64_t>(wav.size() / 20));
+  EXPECT_GT(stream->bytes_read.load(), opened + static_cast<int64_t>(wav.size() / 20));
 
   const int64_t fade_from = out.Written();
   StopMusic(500);
@@ -109,19 +109,19 @@ class SpoilingStream : public CountingStream {
  public:
   enum Fault { kGarbage, kRaise, kCut };
   SpoilingStream(std::string bytes, Fault fault) : CountingStream(std::move(bytes)), fault_(fault) {}
-  int32_t Size() override { return armed_ && fault_ == kCut ? Half() : CountingStream::Size(); }
+  int32_t Size() override { return armed && fault_ == kCut ? Half() : CountingStream::Size(); }
   int32_t Seek(int32_t pos) override { return CountingStream::Seek(std::min(pos, Size())); }
   int32_t Read(void* buf, int32_t count) override {
     const int32_t from = Pos();
-    if (armed_ && fault_ == kRaise && from + count > Half()) ThrowStreamRead();
-    if (armed_ && fault_ == kCut) count = std::max(0, std::min(count, Half() - from));
+    if (armed && fault_ == kRaise && from + count > Half()) ThrowStreamRead();
+    if (armed && fault_ == kCut) count = std::max(0, std::min(count, Half() - from));
     const int32_t n = CountingStream::Read(buf, count);
-    for (int32_t i = 0; armed_ && fault_ == kGarbage && i < n; ++i) {
+    for (int32_t i = 0; armed && fault_ == kGarbage && i < n; ++i) {
       if (from + i >= Half()) static_cast<uint8_t*>(buf)[i] ^= 0x5A;
     }
     return n;
   }
-  bool armed_ = false;
+  bool armed = false;
 
  private:
   int32_t Half() { return CountingStream::Size() / 2; }
@@ -140,7 +140,7 @@ TEST_F(MusicOutput, StreamGoingBadWhilePlayingEndsIt) {
       Ref<SpoilingStream> stream = New<SpoilingStream>(bytes, fault);
       Ref<TMusic> music = OpenMusic(Ref<Object>(stream));
       ASSERT_TRUE(music);
-      stream->armed_ = true;
+      stream->armed = true;
       const int64_t start = out.Written();
       if (!PlayMusic(music)) {
         EXPECT_FALSE(MusicPlaying());
@@ -169,10 +169,10 @@ class LongWaveStream : public TStream {
     for (int32_t i = 0; i < n; ++i, ++pos_) {
       static_cast<char*>(buf)[i] = pos_ < static_cast<int32_t>(header_.size()) ? header_[static_cast<size_t>(pos_)] : 0;
     }
-    read_ += n;
+    bytes_read += n;
     return n;
   }
-  int64_t read_ = 0;
+  int64_t bytes_read = 0;
 
  private:
   std::string header_;
@@ -184,7 +184,7 @@ class LongWaveStream : public TStream {
 TEST_F(MusicOutput, LongPieceIsCheckedByItsStart) {
   Ref<LongWaveStream> whole = New<LongWaveStream>((40 << 20) - 44);
   EXPECT_TRUE(OpenMusic(Ref<Object>(whole)));
-  EXPECT_LT(whole->read_, 1 << 20);
+  EXPECT_LT(whole->bytes_read, 1 << 20);
   EXPECT_FALSE(OpenMusic(Ref<Object>(New<LongWaveStream>(80 << 20))));
   EXPECT_NE(LastErrorText().Find("the data chunk runs past the end of the file"), -1) << LastErrorText().ToUTF8String();
 }

@@ -25,7 +25,7 @@ TEST_F(GameTest, ClicksScoreAndFlash) {
   int32_t value = 0;
   int32_t left = 0;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::End) {
+    if (ActiveScreen() == Screen::kEnd) {
       if (step == 6) {
         EXPECT_EQ(EndState, END_ALL_USED);
         EXPECT_EQ(Text(EndHeadline()), "SPIEL ABGESCHLOSSEN - EINIGE WÖRTER ÜBERSPRUNGEN");
@@ -35,7 +35,7 @@ TEST_F(GameTest, ClicksScoreAndFlash) {
       InjectMouseClick(1, 400, 300);
       return;
     }
-    ASSERT_EQ(ActiveScreen(), Screen::Round);
+    ASSERT_EQ(ActiveScreen(), Screen::kRound);
     const int32_t size = CellSize(ScreenHeight, CurrentWord->FieldArray.Dimension(0));
     switch (step) {
       case 0:
@@ -119,7 +119,7 @@ TEST_F(GameTest, ClicksScoreAndFlash) {
 std::string FindEveryWord(const std::function<void()>& before_last = {}) {
   std::string headline;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::End) {
+    if (ActiveScreen() == Screen::kEnd) {
       headline = Text(EndHeadline());
       InjectMouseClick(1, 400, 300);
     } else if (CurrentWord) {
@@ -154,7 +154,7 @@ TEST_F(GameTest, SkippingTheLastWordGivesNoBonus) {
   Words(kThreeWords);
   std::string headline;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::End) {
+    if (ActiveScreen() == Screen::kEnd) {
       headline = Text(EndHeadline());
       InjectMouseClick(2, 400, 300);  // the right button leaves as well
     } else if (WordList->Count() > 1) {
@@ -176,7 +176,7 @@ TEST_F(GameTest, TimeOverEndsTheRound) {
   int round_frames = 0;
   std::string headline;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::End) {
+    if (ActiveScreen() == Screen::kEnd) {
       headline = Text(EndHeadline());
       InjectKeyHit(27);
       return;
@@ -204,7 +204,7 @@ TEST_F(GameTest, EndScreenRevealsOneStepPerSecond) {
   int32_t start = 0;
   script_state.limit = 20000;
   OnFrame([&] {
-    if (ActiveScreen() != Screen::End) {
+    if (ActiveScreen() != Screen::kEnd) {
       ClickCell(1, WordCell(CurrentWord));
       return;
     }
@@ -245,7 +245,7 @@ TEST_F(GameTest, EscapeLeavesRoundWithoutEndScreen) {
   bool end_seen = false;
   int round_frames = 0;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::End) end_seen = true;
+    if (ActiveScreen() == Screen::kEnd) end_seen = true;
     if (++round_frames == 3) InjectKeyHit(27);
   });
   PlayRound(0, 5, 10);
@@ -262,7 +262,7 @@ TEST_F(GameTest, ThirtyRoundsInARowKeepTheirTimers) {
   int revealed_at_once = 0;
   bool first_end_frame = true;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::End) {
+    if (ActiveScreen() == Screen::kEnd) {
       if (first_end_frame && AnyLit(0, 35, 300, 10)) ++revealed_at_once;
       first_end_frame = false;
       InjectMouseClick(1, 400, 300);

@@ -21,7 +21,7 @@ TEST_F(GameTest, TitleClicksDoNotReachTheRound) {
   int title_frames = 0;
   int rounds = 0;
   OnFrame([&] {
-    if (ActiveScreen() == Screen::Round) {
+    if (ActiveScreen() == Screen::kRound) {
       if (rounds++ == 0) {
         // The round's first frame has read its buttons: nothing skipped or missed.
         EXPECT_EQ(WordList->Count(), 3);
@@ -53,28 +53,27 @@ TEST_F(GameTest, EndScreenInputStaysOnItsScreen) {
   int title_frames_after = 0;
   OnFrame([&] {
     switch (ActiveScreen()) {
-      case Screen::Title:
+      case Screen::kTitle:
         if (rounds == 0) {
           InjectMouseClick(1, kButtonX, kButtonY);
         } else if (++title_frames_after == 4) {
           InjectKeyHit(27);
         }
         break;
-      case Screen::Round:
+      case Screen::kRound:
         ++rounds;
         // Found with Escape in the same moment: the end screen still shows.
         ClickCell(1, WordCell(CurrentWord));
         InjectKeyHit(27);
         break;
-      case Screen::End:
+      case Screen::kEnd:
         // Left with Escape and a click on a button: no new round follows.
         if (++end_frames == 2) {
           InjectKeyHit(27);
           InjectMouseClick(1, kButtonX, kButtonY);
         }
         break;
-      case Screen::None:
-        break;
+      case Screen::kNone: break;
     }
   });
   RunTitleScreen();

@@ -28,7 +28,7 @@ TEST_F(GameTest, ButtonsStartRoundsOfTheirDifficulty) {
       {300, 474},  // third button: up to 15 words of 5 or more characters
   };
   OnFrame([&] {
-    if (ActiveScreen() == Screen::Round) {
+    if (ActiveScreen() == Screen::kRound) {
       const int32_t size = CellSize(ScreenHeight, CurrentWord->FieldArray.Dimension(0));
       EXPECT_TRUE(AnyLit(10, 10, size, size)) << "grid";
       EXPECT_TRUE(AnyLit(ScreenWidth - 220, 20, 200, 200)) << "clock";
@@ -36,7 +36,7 @@ TEST_F(GameTest, ButtonsStartRoundsOfTheirDifficulty) {
       InjectKeyHit(27);
       return;
     }
-    ASSERT_EQ(ActiveScreen(), Screen::Title);
+    ASSERT_EQ(ActiveScreen(), Screen::kTitle);
     ++title_frames;
     if (title_frames == 1) {
       EXPECT_TRUE(AnyLit(ScreenWidth / 2 - 98, 70, 196, 60)) << "title picture";

@@ -61,11 +61,11 @@ class WordListTest : public ::testing::Test {
 
   // The text of the exception LoadWordList raises ("" when it returns), and
   // whether that was the stream read exception.
-  std::string Failure(int32_t minLength, int32_t maxLength, int32_t wordCount, bool* readError = nullptr) {
+  std::string Failure(int32_t minLength, int32_t maxLength, int32_t wordCount, bool* read_error = nullptr) {
     try {
       LoadWordList(minLength, maxLength, wordCount);
     } catch (const Thrown& t) {
-      if (readError) *readError = t.As<TStreamReadException>() != nullptr;
+      if (read_error) *read_error = t.As<TStreamReadException>() != nullptr;
       return t.Text().ToCString();
     }
     return "";
@@ -136,15 +136,15 @@ TEST_F(WordListTest, TrimmingDrawsExactlyAsRepeatedNextWordDoes) {
       LoadWordList(0, -1, -1);
       while (WordList->Count() > count) NextWord();
       const auto expected = listed();
-      const std::string expectedCurrent = CurrentWord->Content.ToCString();
-      const int32_t expectedState = RandomSeed();
+      const std::string expected_current = CurrentWord->Content.ToCString();
+      const int32_t expected_state = RandomSeed();
 
       SeedRandom(seed);
       LoadWordList(0, -1, count);
       EXPECT_EQ(listed(), expected) << seed << " " << count;
-      EXPECT_EQ(CurrentWord->Content.ToCString(), expectedCurrent);
+      EXPECT_EQ(CurrentWord->Content.ToCString(), expected_current);
       EXPECT_TRUE(CurrentIsListed());
-      EXPECT_EQ(RandomSeed(), expectedState);  // no draw more or less
+      EXPECT_EQ(RandomSeed(), expected_state);  // no draw more or less
     }
   }
 }
@@ -188,30 +188,30 @@ TEST_F(WordListTest, MissingEmptyAndUnfittingFilesAreRuntimeErrors) {
 }
 
 TEST_F(WordListTest, BrokenRecordsRaiseTheReadError) {
-  bool readError = false;
+  bool read_error = false;
   File(Records({"Haus"}) + Length(10) + "abc");
-  EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
-  EXPECT_TRUE(readError);
+  EXPECT_EQ(Failure(0, -1, -1, &read_error), "Error reading from stream");
+  EXPECT_TRUE(read_error);
 
   File(Records({"Haus"}) + "\x02\x00"s);
-  readError = false;
-  EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
-  EXPECT_TRUE(readError);
+  read_error = false;
+  EXPECT_EQ(Failure(0, -1, -1, &read_error), "Error reading from stream");
+  EXPECT_TRUE(read_error);
 
   File(Records({"Haus"}) + Length(-1) + "Baum");
-  readError = false;
-  EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
-  EXPECT_TRUE(readError);
+  read_error = false;
+  EXPECT_EQ(Failure(0, -1, -1, &read_error), "Error reading from stream");
+  EXPECT_TRUE(read_error);
 
   File(Length(2147483647) + "abcdef");  // 10 bytes announcing 2 GiB
-  readError = false;
-  EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
-  EXPECT_TRUE(readError);
+  read_error = false;
+  EXPECT_EQ(Failure(0, -1, -1, &read_error), "Error reading from stream");
+  EXPECT_TRUE(read_error);
 
   File(Record(std::string(300, 'a')) + Length(400) + std::string(10, 'a'));
-  readError = false;
-  EXPECT_EQ(Failure(0, -1, -1, &readError), "Error reading from stream");
-  EXPECT_TRUE(readError);
+  read_error = false;
+  EXPECT_EQ(Failure(0, -1, -1, &read_error), "Error reading from stream");
+  EXPECT_TRUE(read_error);
 }
 
 TEST_F(WordListTest, OverlongRecordsAreNoWords) {

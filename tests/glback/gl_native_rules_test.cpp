@@ -39,17 +39,17 @@ TEST(GLDisplayModes, OnlyModesOfSixteenBitsOrMoreAreOffered) {
       {800, 600, 16, 75}, {800, 600, 16, 75}, {0, 0, 0, 0}};
   const std::vector<DisplayModeRecord> expected = {
       {640, 480, 32, 60}, {800, 600, 16, 75}, {800, 600, 16, 75}};
-  EXPECT_EQ(UsableDisplayModes(listed, MAX_DISPLAY_MODES), expected);
+  EXPECT_EQ(UsableDisplayModes(listed, kMaxDisplayModes), expected);
 }
 
 TEST(GLDisplayModes, NeverMoreThanTheLimit) {
   std::vector<DisplayModeRecord> listed;
   for (int32_t i = 0; i < 1500; ++i) listed.push_back({640 + i, 480, i % 2 ? 32 : 8, 60});
-  const std::vector<DisplayModeRecord> modes = UsableDisplayModes(listed, MAX_DISPLAY_MODES);
+  const std::vector<DisplayModeRecord> modes = UsableDisplayModes(listed, kMaxDisplayModes);
   ASSERT_EQ(modes.size(), 750u);  // the 8-bit half never counts
   listed.resize(0);
   for (int32_t i = 0; i < 1500; ++i) listed.push_back({640, 480, 32, i});
-  const std::vector<DisplayModeRecord> capped = UsableDisplayModes(listed, MAX_DISPLAY_MODES);
+  const std::vector<DisplayModeRecord> capped = UsableDisplayModes(listed, kMaxDisplayModes);
   ASSERT_EQ(capped.size(), 1024u);
   EXPECT_EQ(capped.back().hertz, 1023);
 }

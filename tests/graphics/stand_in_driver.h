@@ -89,9 +89,9 @@ class StandInDriver : public TGraphicsDriver {
   std::vector<FlipCall> flips;
 };
 
-inline StandInGraphics::StandInGraphics(StandInDriver* drv, int32_t w_, int32_t h_, int32_t d_,
-                                        int32_t hz_, int32_t f_)
-    : driver(drv), w(w_), h(h_), d(d_), hz(hz_), f(f_) {}
+inline StandInGraphics::StandInGraphics(StandInDriver* drv, int32_t width, int32_t height, int32_t depth, int32_t hertz,
+                                        int32_t flags)
+    : driver(drv), w(width), h(height), d(depth), hz(hertz), f(flags) {}
 
 inline TGraphicsDriver* StandInGraphics::Driver() { return driver.get(); }
 

@@ -41,7 +41,7 @@ void ExpectNoTimer(float hertz, const char* line) {
 
 const Row kRows[] = {
     {"AllocHookIdPastTheLast",
-     [] { ExpectRaises<StringObject>([] { for (int i = 0; i < 300; ++i) AllocHookId(); }, "Too many hook ids"); }},
+     [] { ExpectRaises<TStringObject>([] { for (int i = 0; i < 300; ++i) AllocHookId(); }, "Too many hook ids"); }},
     {"AddHookNegativeId", [] { AddHook(-1, PassOn, nullptr, 0); }},
     {"AddHookIdPastTable", [] { AddHook(HOOK_ID_COUNT, PassOn, nullptr, 0); }},
     {"RunHooksLargestId", [] { Ref<Object> data = New<Object>(); EXPECT_EQ(RunHooks(INT32_MAX, data), data); }},
@@ -68,10 +68,8 @@ const Row kRows[] = {
     {"CreateTimerInfinite", [] { ExpectNoTimer(kInf, "CreateTimer(inf): the rate must be at most 1000 ticks per second"); }},
     {"CreateTimerAboveMilliseconds", [] { ExpectNoTimer(2000, "CreateTimer(2000): the rate must be at most 1000 ticks per second"); }},
     {"CreateTimerTiny", [] { ExpectNoTimer(1e-30f, "CreateTimer(1e-30): the rate must be at least one tick in 24 days"); }},
-    {"TimerTicksNull",
-     [] { ExpectRaises<TNullObjectException>([] { TimerTicks(nullptr); }, "TimerTicks: the timer is Null (did CreateTimer fail? its line says why)\n"); }},
-    {"WaitTimerNull",
-     [] { ExpectRaises<TNullObjectException>([] { WaitTimer(nullptr); }, "WaitTimer: the timer is Null (did CreateTimer fail? its line says why)\n"); }},
+    {"TimerTicksNull", [] { ExpectRaises<TNullObjectException>([] { TimerTicks(nullptr); }, "TimerTicks: the timer is Null (did CreateTimer fail? its line says why)\n"); }},
+    {"WaitTimerNull", [] { ExpectRaises<TNullObjectException>([] { WaitTimer(nullptr); }, "WaitTimer: the timer is Null (did CreateTimer fail? its line says why)\n"); }},
     {"StopTimerNull", [] { StopTimer(nullptr); }},
     {"WaitStoppedTimer", [] { Ref<TTimer> t = CreateTimer(100); ASSERT_TRUE(t); StopTimer(t); StopTimer(t); EXPECT_EQ(WaitTimer(t), 0); }},
     {"MoveMouseWithoutWindow", [] { MoveMouse(INT32_MIN, INT32_MAX); }},

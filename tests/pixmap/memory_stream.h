@@ -37,8 +37,8 @@ class MemoryStream : public tazmix::TStream {
     return n;
   }
   int32_t Write(const void* buf, int32_t count) override {
-    if (writeLimit >= 0 && static_cast<int32_t>(data_.size()) + count > writeLimit)
-      count = std::max(0, writeLimit - static_cast<int32_t>(data_.size()));
+    if (write_limit >= 0 && static_cast<int32_t>(data_.size()) + count > write_limit)
+      count = std::max(0, write_limit - static_cast<int32_t>(data_.size()));
     const auto* p = static_cast<const uint8_t*>(buf);
     data_.resize(std::max(data_.size(), static_cast<size_t>(pos_ + count)));
     std::copy(p, p + count, data_.begin() + pos_);
@@ -48,7 +48,7 @@ class MemoryStream : public tazmix::TStream {
 
   const Bytes& Data() const { return data_; }
   int closes = 0;
-  int32_t writeLimit = -1;  // bytes after which Write moves nothing; -1 none
+  int32_t write_limit = -1;  // bytes after which Write moves nothing; -1 none
 
  private:
   Bytes data_;

@@ -65,9 +65,9 @@ TEST(PixelConvert, ExpandsEveryFormatToRGBA) {
     ExpandToRGBA32(c.src.data(), out.data(), c.format, 2);
     EXPECT_EQ(out, c.rgba) << "format " << c.format;
     // ConvertPixels takes the same road.
-    Bytes viaConvert(8, 0xCD);
-    ConvertPixels(c.src.data(), c.format, viaConvert.data(), FORMAT_RGBA32, 2);
-    EXPECT_EQ(viaConvert, c.rgba) << "format " << c.format;
+    Bytes via_convert(8, 0xCD);
+    ConvertPixels(c.src.data(), c.format, via_convert.data(), FORMAT_RGBA32, 2);
+    EXPECT_EQ(via_convert, c.rgba) << "format " << c.format;
   }
 }
 

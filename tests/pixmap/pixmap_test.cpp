@@ -11,16 +11,16 @@ namespace {
 
 // Fills every byte of every row (padding left alone) with a position pattern.
 void FillPattern(TPixmap& p) {
-  const int32_t rowBytes = p.width * BytesPerPixel[p.format];
+  const int32_t row_bytes = p.width * BytesPerPixel[p.format];
   for (int32_t y = 0; y < p.height; ++y)
-    for (int32_t i = 0; i < rowBytes; ++i) p.PixelPtr(0, y)[i] = static_cast<uint8_t>(y * 31 + i * 7 + 1);
+    for (int32_t i = 0; i < row_bytes; ++i) p.PixelPtr(0, y)[i] = static_cast<uint8_t>(y * 31 + i * 7 + 1);
 }
 
 bool SamePixels(const TPixmap& a, const TPixmap& b) {
   if (a.width != b.width || a.height != b.height || a.format != b.format) return false;
-  const size_t rowBytes = static_cast<size_t>(a.width) * BytesPerPixel[a.format];
+  const size_t row_bytes = static_cast<size_t>(a.width) * BytesPerPixel[a.format];
   for (int32_t y = 0; y < a.height; ++y)
-    if (std::memcmp(a.PixelPtr(0, y), b.PixelPtr(0, y), rowBytes) != 0) return false;
+    if (std::memcmp(a.PixelPtr(0, y), b.PixelPtr(0, y), row_bytes) != 0) return false;
   return true;
 }
 
@@ -72,13 +72,13 @@ TEST(Pixmap, WindowsOfWindowsShareTheFirstPixmapsMemory) {
   EXPECT_EQ(static_cast<uint32_t>(outer->ReadPixel(1, 1)), 0x80AABBCCu);
 
   // Dropping every other holder leaves the memory alive through the windows.
-  const Object* parentObject = parent.get();
+  const Object* parent_object = parent.get();
   parent = nullptr;
   outer = nullptr;
   EXPECT_EQ(inner->_source.get()->RefCount(), 1);
   EXPECT_EQ(static_cast<uint32_t>(inner->ReadPixel(1, 1)), 0xFF102030u);
   inner->ClearPixels(static_cast<int32_t>(0xFF000000));
-  EXPECT_NE(parentObject, nullptr);
+  EXPECT_NE(parent_object, nullptr);
 }
 
 TEST(Pixmap, CopyLeavesPaddingBehind) {
@@ -126,7 +126,7 @@ TEST(Pixmap, ReadAndWritePixelFollowThePackedLayout) {
   struct Case {
     int32_t format;
     std::vector<uint8_t> bytes;  // stored by WritePixel(0x80FF4020)
-    uint32_t readBack;
+    uint32_t read_back;
   };
   const Case cases[] = {
       {FORMAT_GREY8, {(0xFF + 0x40 + 0x20) / 3}, 0xFF757575u},
@@ -141,7 +141,7 @@ TEST(Pixmap, ReadAndWritePixelFollowThePackedLayout) {
     p->ClearPixels(0);
     WritePixel(p, 1, 0, static_cast<int32_t>(0x80FF4020));
     EXPECT_EQ(std::vector<uint8_t>(p->PixelPtr(1, 0), p->PixelPtr(1, 0) + c.bytes.size()), c.bytes) << c.format;
-    EXPECT_EQ(static_cast<uint32_t>(ReadPixel(p, 1, 0)), c.readBack) << c.format;
+    EXPECT_EQ(static_cast<uint32_t>(ReadPixel(p, 1, 0)), c.read_back) << c.format;
     EXPECT_EQ(*p->PixelPtr(0, 0), 0) << c.format;
   }
   // The one-channel formats neither read nor write a packed colour.

@@ -131,17 +131,17 @@ TEST_F(PngLoad, DamagedFilesGiveNull) {
 TEST_F(PngLoad, ChunksClaimingGigabytesTakeNoMemory) {
   // Each file announces an ancillary or unknown chunk of about 2 GB in a few
   // dozen bytes; the loader must fail without ever holding such a buffer.
-  auto peakKiB = [] {
+  auto peak_kib = [] {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
   };
-  const long before = peakKiB();
+  const long before = peak_kib();
   for (const std::string& name : PngFilesIn("crashers")) {
     if (name.find("huge_") == std::string::npos) continue;
     EXPECT_FALSE(LoadPixmap(DataUrl(name))) << name;
   }
-  EXPECT_LT(peakKiB() - before, 64 * 1024);
+  EXPECT_LT(peak_kib() - before, 64 * 1024);
 }
 
 TEST_F(PngLoad, EveryTruncatedPrefixGivesNull) {
@@ -179,9 +179,9 @@ TEST_F(PngLoad, StreamsWithoutAPictureGiveNull) {
   const Bytes png = ReadFile(DataPath("pngsuite/basn2c08.png"));
   EXPECT_FALSE(LoadBytes(Bytes(png.begin(), png.begin() + 7)));
   // A true signature followed by noise.
-  Bytes signedNoise(png.begin(), png.begin() + 8);
-  signedNoise.insert(signedNoise.end(), noise.begin(), noise.end());
-  EXPECT_FALSE(LoadBytes(signedNoise));
+  Bytes signed_noise(png.begin(), png.begin() + 8);
+  signed_noise.insert(signed_noise.end(), noise.begin(), noise.end());
+  EXPECT_FALSE(LoadBytes(signed_noise));
   // A good picture in a stream that cannot tell its position.
   EXPECT_FALSE(LoadPixmap(Ref<Object>(New<PositionlessStream>(png))));
   EXPECT_FALSE(LoadPixmap(String("/nonexistent/picture.png")));
@@ -217,16 +217,16 @@ TEST_F(PngLoad, DirectLoadRaisesOnlyForShortStreams) {
 }
 
 TEST_F(PngLoad, OversizedHeadersFailBeforeAnyPixelMemory) {
-  const Bytes tinyData(200, 0);
+  const Bytes tiny_data(200, 0);
   // Far beyond anything a pixmap can hold.
-  EXPECT_FALSE(LoadBytes(MakePng(100000, 100000, 6, tinyData)));
-  EXPECT_FALSE(LoadBytes(MakePng(PNG_MAX_SIDE + 1, 1, 0, tinyData)));
+  EXPECT_FALSE(LoadBytes(MakePng(100000, 100000, 6, tiny_data)));
+  EXPECT_FALSE(LoadBytes(MakePng(PNG_MAX_SIDE + 1, 1, 0, tiny_data)));
   // Within the side limit but beyond the pixel budget.
-  EXPECT_FALSE(LoadBytes(MakePng(PNG_MAX_SIDE, PNG_MAX_SIDE, 0, tinyData)));
+  EXPECT_FALSE(LoadBytes(MakePng(PNG_MAX_SIDE, PNG_MAX_SIDE, 0, tiny_data)));
   // Plausible size, but a few hundred bytes cannot hold 256 MB of pixels.
-  EXPECT_FALSE(LoadBytes(MakePng(8000, 8000, 6, tinyData)));
+  EXPECT_FALSE(LoadBytes(MakePng(8000, 8000, 6, tiny_data)));
   // A small picture whose data runs short is a decoding error.
-  EXPECT_FALSE(LoadBytes(MakePng(300, 300, 2, tinyData)));
+  EXPECT_FALSE(LoadBytes(MakePng(300, 300, 2, tiny_data)));
 
   // A big but highly compressible picture is legitimate and loads.
   const uint32_t side = 2000;

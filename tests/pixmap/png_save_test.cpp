@@ -102,7 +102,7 @@ TEST_F(PngSave, RefusedPicturesAndBrokenStreams) {
   EXPECT_EQ(SavePixmapPNG(CreatePixmap(0, 3, FORMAT_RGBA32, 4), Ref<Object>(out), 5), 0);
   // A stream that stops taking bytes: its exception reaches the caller.
   Ref<MemoryStream> full = New<MemoryStream>();
-  full->writeLimit = 40;
+  full->write_limit = 40;
   try {
     SavePixmapPNG(Pattern(FORMAT_RGB24), Ref<Object>(full), 5);
     ADD_FAILURE() << "no exception";

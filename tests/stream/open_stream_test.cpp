@@ -29,9 +29,9 @@ class RecordingFactory : public TStreamFactory {
   Ref<TStream> CreateStream(const Ref<Object>& url, const String& proto, const String& path, bool readable,
                             bool writeable) override {
     String text;
-    const bool isText = String::FromObject(url.get(), &text);
-    log_->push_back(answers_ + ":" + proto.ToCString() + "|" + path.ToCString() + "|" +
-                    (isText ? "text" : "object") + (readable ? "r" : "") + (writeable ? "w" : ""));
+    const bool is_text = String::FromObject(url.get(), &text);
+    log_->push_back(answers_ + ":" + proto.ToCString() + "|" + path.ToCString() + "|" + (is_text ? "text" : "object") +
+                    (readable ? "r" : "") + (writeable ? "w" : ""));
     if (proto.ToCString() != answers_) return nullptr;
     return New<PipeStream>(answers_ + " data");
   }

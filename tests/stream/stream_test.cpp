@@ -98,8 +98,8 @@ TEST(Stream, LinesEndAtLfOrNulAndDropEveryCr) {
   EXPECT_EQ(s.ReadLine(), String("last"));
   EXPECT_EQ(s.ReadLine(), String());  // exhausted: no exception
 
-  const std::string longLine(5000, 'q');
-  PipeStream big(longLine + "\n");
+  const std::string long_line(5000, 'q');
+  PipeStream big(long_line + "\n");
   EXPECT_EQ(big.ReadLine().Length(), 5000);
 }
 

@@ -40,7 +40,7 @@ Ref<Object> Publish(int32_t, const Ref<Object>& data, const Ref<Object>&) {
   int32_t hit_x = 0, hit_y = 0, miss_x = 0, miss_y = 0;
   CellOf(true, hit_x, hit_y);
   CellOf(false, miss_x, miss_y);
-  const bool round = ActiveScreen() == Screen::Round;
+  const bool round = ActiveScreen() == Screen::kRound;
   PublishFrame(static_cast<int>(ActiveScreen()), Score, round && WordList ? WordList->Count() : -1, FlashMode, hit_x,
                hit_y, miss_x, miss_y);
   return data;

@@ -13,11 +13,11 @@ namespace {
 uint8_t ToByte(float v) { return static_cast<uint8_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255.0f)); }
 
 // One box blur along rows (step 1) or columns (step width), with a running sum.
-void BoxPass(std::vector<float>& v, int32_t lines, int32_t length, int32_t lineStep, int32_t step, int32_t radius) {
+void BoxPass(std::vector<float>& v, int32_t lines, int32_t length, int32_t line_step, int32_t step, int32_t radius) {
   std::vector<float> line(static_cast<size_t>(length));
   const float scale = 1.0f / static_cast<float>(2 * radius + 1);
   for (int32_t l = 0; l < lines; ++l) {
-    float* base = v.data() + static_cast<size_t>(l) * lineStep;
+    float* base = v.data() + static_cast<size_t>(l) * line_step;
     for (int32_t i = 0; i < length; ++i) line[i] = base[static_cast<size_t>(i) * step];
     float sum = 0;
     for (int32_t i = -radius; i <= radius; ++i) sum += (i >= 0 && i < length) ? line[i] : 0;

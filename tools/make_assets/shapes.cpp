@@ -19,7 +19,7 @@ Shape RoundedBox(float x0, float y0, float x1, float y1, float radius) {
   };
 }
 
-Shape Segment(Point a, Point b, float halfWidth) { return TaperedSegment(a, halfWidth, b, halfWidth); }
+Shape Segment(Point a, Point b, float half_width) { return TaperedSegment(a, half_width, b, half_width); }
 
 Shape TaperedSegment(Point a, float ra, Point b, float rb) {
   return [=](float x, float y) {
@@ -46,8 +46,8 @@ Shape Polygon(std::vector<Point> points) {
   };
 }
 
-Shape Outline(Shape shape, float halfWidth) {
-  return [=](float x, float y) { return std::abs(shape(x, y)) - halfWidth; };
+Shape Outline(Shape shape, float half_width) {
+  return [=](float x, float y) { return std::abs(shape(x, y)) - half_width; };
 }
 
 Shape Grown(Shape shape, float d) {

@@ -54,13 +54,14 @@ Canvas DrawTitle(FontSet& fonts) {
   // "WORTSUCHE" between two thin rules.
   TFreeTypeFont& small = fonts.Bold(13);
   const String tagline("WORTSUCHE");
-  const int32_t tagBaseline = baseline + 10 + CapHeight(small) + 8;
+  const int32_t tag_baseline = baseline + 10 + CapHeight(small) + 8;
   const int32_t tracking = 3;
-  const Mask tag = CentredText(kWidth, kHeight, small, tagline, kWidth / 2.0f, tagBaseline, tracking);
+  const Mask tag = CentredText(kWidth, kHeight, small, tagline, kWidth / 2.0f, tag_baseline, tracking);
   const float half = MeasureText(small, tagline, tracking).Width() / 2.0f;
-  const float ruleY = tagBaseline - CapHeight(small) / 2.0f;
-  Mask rules = Rasterise(kWidth, kHeight, Segment({18, ruleY}, {kWidth / 2.0f - half - 9, ruleY}, 0.7f));
-  rules = rules.Union(Rasterise(kWidth, kHeight, Segment({kWidth / 2.0f + half + 9, ruleY}, {kWidth - 18.0f, ruleY}, 0.7f)));
+  const float rule_y = tag_baseline - CapHeight(small) / 2.0f;
+  Mask rules = Rasterise(kWidth, kHeight, Segment({18, rule_y}, {kWidth / 2.0f - half - 9, rule_y}, 0.7f));
+  rules = rules.Union(
+      Rasterise(kWidth, kHeight, Segment({kWidth / 2.0f + half + 9, rule_y}, {kWidth - 18.0f, rule_y}, 0.7f)));
   canvas.Draw(tag.Dilated(1.5f).Blurred(1), Solid(Rgb(0, 0, 0)), 0.8f);
   canvas.Draw(tag, Solid(Rgb(150, 204, 255)));
   canvas.Draw(rules, Solid(Rgb(150, 204, 255)), 0.7f);

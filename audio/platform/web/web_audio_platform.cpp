@@ -60,7 +60,7 @@ Ref<TWebSound> Decode(const uint8_t* data, size_t size) {
   return New<TWebSound>(id, milliseconds);
 }
 
-double Level(int32_t step) { return static_cast<double>(step) / MIXER_MAX_VOLUME; }
+double Level(int32_t step) { return static_cast<double>(step) / kMixerMaxVolume; }
 
 }  // namespace
 

@@ -80,7 +80,7 @@ EM_JS(void, DrawGlyph, (int family, int pixels, int code, int left, int top, int
 }  // namespace
 
 // The bound the FreeType platform's fonts keep, kept here the same.
-int32_t FreeTypeMaxGlyphExtent(int32_t pixelSize) { return std::clamp(pixelSize, 8, 512) * 8; }
+int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size) { return std::clamp(pixel_size, 8, 512) * 8; }
 
 int32_t TWebFont::CharToGlyph(int32_t code) {
   const auto known = _glyph_of.find(code);
