@@ -1,4 +1,13 @@
-// The whole 2D drawing layer for programs that draw.
+/// \file
+/// The whole 2D drawing layer (Vex2D) in one include, for programs that draw:
+/// images, shapes, text, collision, render images, the drawing state and the
+/// virtual resolution. tazmix.h includes it with everything else.
+///
+/// \code{.cpp}
+/// #include <tazmix/draw2d/draw2d.h>
+/// \endcode
+/// \ingroup draw2d
+/// \since 1.0
 #pragma once
 
 #include "collision.h"

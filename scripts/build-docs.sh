@@ -15,6 +15,18 @@ TAZMIX_MODULES=$(sed -n 's/^set(TAZMIX_MODULES \(.*\))$/\1/p' cmake/library/publ
 TAZMIX_DOCS_DIR=build/docs
 export TAZMIX_VERSION TAZMIX_MODULES TAZMIX_DOCS_DIR
 
+# Doxygen says nothing of the declarations in a header that has no \file
+# block, so a header without one would let them through unseen.
+undocumented_files=()
+for header in tazmix.h $(for module in $TAZMIX_MODULES; do echo "$module"/*.h; done); do
+  grep -q '\\file' "$header" || undocumented_files+=("$header")
+done
+if [ ${#undocumented_files[@]} -gt 0 ]; then
+  printf '%s:1: error: the header has no \\file overview, so Doxygen checks none of its declarations\n' "${undocumented_files[@]}" >&2
+  echo "build-docs: the reference has undocumented or badly documented declarations (listed above)" >&2
+  exit 1
+fi
+
 rm -rf "$TAZMIX_DOCS_DIR/html"
 mkdir -p "$TAZMIX_DOCS_DIR"
 if ! doxygen docs/Doxyfile; then
