@@ -1,6 +1,8 @@
 #include "runtime/internal/degree_trig.h"
 
+#include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 
 namespace tazmix {
@@ -39,17 +41,22 @@ void SinCosDegrees(double degrees, double& sine, double& cosine) noexcept {
   // to where quarter turns are still whole numbers.
   double d = degrees;
   if (std::fabs(d) > 1e15) d = std::fmod(d, 360.0);
+  // Rounding to the nearest quarter by adding and taking away 1.5 * 2^52
+  // (exact for |t| < 2^51) needs no branch, and the quarter then picks and
+  // signs the two results without one either: with angles that differ from
+  // one sprite to the next, mispredicted branches cost more than the
+  // polynomials.
   const double t = d * (1.0 / 90.0);
-  const auto quarter = static_cast<int64_t>(t + (t >= 0 ? 0.5 : -0.5));
-  const double x = (d - static_cast<double>(quarter) * 90.0) * 0.017453292519943295;
-  const double s = SinNear(x);
-  const double c = CosNear(x);
-  switch (quarter & 3) {
-    case 0: sine = s; cosine = c; break;
-    case 1: sine = c; cosine = -s; break;
-    case 2: sine = -s; cosine = -c; break;
-    default: sine = -c; cosine = s; break;
-  }
+  constexpr double kRoundingShift = 6755399441055744.0;
+  const double nearest = (t + kRoundingShift) - kRoundingShift;
+  const auto quarter = static_cast<int64_t>(nearest);
+  const double x = (d - nearest * 90.0) * 0.017453292519943295;
+  const double near[2] = {SinNear(x), CosNear(x)};
+  const auto odd = static_cast<size_t>(quarter & 1);
+  const uint64_t sine_sign = static_cast<uint64_t>(quarter & 2) << 62;
+  const uint64_t cosine_sign = static_cast<uint64_t>((quarter + 1) & 2) << 62;
+  sine = std::bit_cast<double>(std::bit_cast<uint64_t>(near[odd]) ^ sine_sign);
+  cosine = std::bit_cast<double>(std::bit_cast<uint64_t>(near[odd ^ 1]) ^ cosine_sign);
 }
 
 }  // namespace tazmix
