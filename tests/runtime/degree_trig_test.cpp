@@ -47,7 +47,7 @@ TEST(SinCosDegrees, AgreesWithTheLibrarysRadiansInEveryOctant) {
 }
 
 TEST(SinCosDegrees, NotANumberOrInfinityGivesNotANumber) {
-  for (const double angle : {std::nan(""), INFINITY, -INFINITY}) {
+  for (const double angle : {std::nan(""), double{INFINITY}, double{-INFINITY}}) {
     double s = 0;
     double c = 0;
     SinCosDegrees(angle, s, c);
