@@ -3,12 +3,14 @@
 // pixels; a second render image is the minimap, the whole landscape in its
 // own virtual resolution with the view marked, shown smoothly in a corner.
 //
+// Controls: none, the view scrolls along the landscape by itself; Escape
+// ends.
+//
 //   render_image [--frames N] [--grab OUT.png]
 //
-// The view scrolls along the landscape by itself; Escape or closing the
-// window ends it, --frames N after N frames. With --grab it draws one frame,
-// saves it as a PNG and ends: exit code 0, or 1 when something could not be
-// made, loaded or written.
+// Closing the window ends it too, --frames N after N frames. With --grab it
+// draws one frame, saves it as a PNG and ends: exit code 0, or 1 when
+// something could not be made, loaded or written.
 #include <cmath>
 #include <cstdio>
 
