@@ -339,6 +339,6 @@ std::vector<DisplayModeRecord> GLNativeDisplayModes() {
 int32_t GLNativeWidget(int32_t handle) { return Find(handle) ? kCanvasWidget : 0; }
 
 // GL's entry points by name, through Emscripten's GL layer.
-void* GLNativeProcAddress(const char* name) { return emscripten_GetProcAddress(name); }
+void* GLNativeProcAddress(const char* name) { return reinterpret_cast<void*>(eglGetProcAddress(name)); }
 
 }  // namespace tazmix
