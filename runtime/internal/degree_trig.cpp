@@ -1,6 +1,5 @@
 #include "runtime/internal/degree_trig.h"
 
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -52,11 +51,10 @@ void SinCosDegrees(double degrees, double& sine, double& cosine) noexcept {
   const auto quarter = static_cast<int64_t>(nearest);
   const double x = (d - nearest * 90.0) * 0.017453292519943295;
   const double near[2] = {SinNear(x), CosNear(x)};
+  static constexpr double kSign[2] = {1.0, -1.0};  // exact: a sign flip or nothing
   const auto odd = static_cast<size_t>(quarter & 1);
-  const uint64_t sine_sign = static_cast<uint64_t>(quarter & 2) << 62;
-  const uint64_t cosine_sign = static_cast<uint64_t>((quarter + 1) & 2) << 62;
-  sine = std::bit_cast<double>(std::bit_cast<uint64_t>(near[odd]) ^ sine_sign);
-  cosine = std::bit_cast<double>(std::bit_cast<uint64_t>(near[odd ^ 1]) ^ cosine_sign);
+  sine = near[odd] * kSign[(quarter >> 1) & 1];
+  cosine = near[odd ^ 1] * kSign[((quarter + 1) >> 1) & 1];
 }
 
 }  // namespace tazmix
