@@ -118,7 +118,7 @@ EM_JS(int, InstallWebAudio, (), {
 EM_JS(int, WebAudioRate, (), { return Module.tazmixAudio.context.sampleRate | 0; });
 
 // The heap may grow while the browser decodes: the length is written after.
-EM_ASYNC_JS(int, DecodeInBrowser, (const uint8_t* data, int size, int* milliseconds), {
+EM_ASYNC_JS(int, DecodeSoundInBrowser, (const uint8_t* data, int size, int* milliseconds), {
   var audio = Module.tazmixAudio;
   var buffer;
   try {
@@ -218,7 +218,7 @@ bool StartWebAudio(int32_t* rate) {
 
 int32_t DecodeWebSound(const uint8_t* data, int32_t size, int32_t* milliseconds) {
   if (!emscripten_has_asyncify()) return 0;
-  return DecodeInBrowser(data, size, milliseconds);
+  return DecodeSoundInBrowser(data, size, milliseconds);
 }
 
 void ForgetWebSound(int32_t sound) { ForgetInBrowser(sound); }

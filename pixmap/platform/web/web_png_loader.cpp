@@ -33,7 +33,9 @@ namespace {
 // texture made from the decoded picture without premultiplying holds the
 // file's values, where a 2D canvas would round every pixel that is not
 // opaque. Too big for its textures, a 2D canvas reads the picture instead.
-EM_ASYNC_JS(int, DecodeInBrowser, (const uint8_t* data, int size, uint8_t* rgba, int width, int height), {
+// (Functions written in JS share one global namespace: the name says what
+// it decodes, so a page with sound links too.)
+EM_ASYNC_JS(int, DecodePictureInBrowser, (const uint8_t* data, int size, uint8_t* rgba, int width, int height), {
   if (typeof createImageBitmap === 'undefined' || typeof document === 'undefined') return -1;
   var bitmap;
   try {
@@ -129,8 +131,8 @@ Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
     return nullptr;
   }
   std::vector<uint8_t> rgba(size_t(header.width) * size_t(header.height) * 4);
-  const int decoded = DecodeInBrowser(file.data(), static_cast<int>(file.size()), rgba.data(), header.width,
-                                      header.height);
+  const int decoded = DecodePictureInBrowser(file.data(), static_cast<int>(file.size()), rgba.data(), header.width,
+                                             header.height);
   if (decoded < 0) {
     NoteFailure("there is no picture decoder here (it is the browser's)");
     return nullptr;
