@@ -70,10 +70,10 @@ void PutSurface(TVex2DGraphics& g, const SurfaceState& s) {
 // Moves the current graphics' drawing to `target` (Null: the window), whose
 // frame the driver has already been given.
 void ChangeTarget(TVex2DGraphics& g, const Ref<TRenderImage>& target) {
-  (g.render_image ? g.render_image->_surface : g.window_surface) = SurfaceOf(g);
+  (g.render_image ? g.render_image->surface : g.window_surface) = SurfaceOf(g);
   g.render_image = target;
-  PutSurface(g, target ? target->_surface : g.window_surface);
-  if (target) target->_drawn = 1;
+  PutSurface(g, target ? target->surface : g.window_surface);
+  if (target) target->drawn = 1;
 }
 
 // Sends the surface of the current target, caught up with its size.
@@ -101,8 +101,8 @@ Ref<TImageFrame> TRenderImage::TargetFrame() {
     // GraphicsSeq, not at every draw.
     frames[0] = driver->CreateRenderFrame(width, height, flags);
     seqs[0] = seq;
-    _drawn = 0;
-    _written = pixmaps[0] ? 1 : 0;
+    drawn = 0;
+    written = pixmaps[0] ? 1 : 0;
   }
   Unlock(0);
   return frames[0];
@@ -116,7 +116,7 @@ bool TRenderImage::IsTarget() const {
 Ref<TPixmap> TRenderImage::Lock(int32_t index, int32_t read, int32_t write) {
   if (index != 0) return nullptr;
   TVex2DDriver* driver = CurrentVex2DDriver();
-  if (read && _drawn && !_written && driver && seqs[0] == GraphicsSeq() && frames[0]) {
+  if (read && drawn && !written && driver && seqs[0] == GraphicsSeq() && frames[0]) {
     if (Ref<TPixmap> pixels = driver->ReadRenderFrame(frames[0])) {
       // Into the pixmap a program may still hold from an earlier Lock.
       if (pixmaps[0] && pixmaps[0]->width == width && pixmaps[0]->height == height) {
@@ -125,10 +125,10 @@ Ref<TPixmap> TRenderImage::Lock(int32_t index, int32_t read, int32_t write) {
         pixmaps[0] = pixels;
       }
     }
-    _drawn = IsTarget() ? 1 : 0;
+    drawn = IsTarget() ? 1 : 0;
   }
   Ref<TPixmap> pixmap = TImage::Lock(index, read, 0);
-  if (write && pixmap) _written = 1;
+  if (write && pixmap) written = 1;
   return pixmap;
 }
 
@@ -141,22 +141,22 @@ void TRenderImage::SetPixmap(int32_t index, const Ref<TPixmap>& pixmap) {
   TImage::SetPixmap(index, pixmap);
   frames[0] = frame;
   seqs[0] = seq;
-  _written = pixmaps[0] ? 1 : 0;
-  _drawn = 1 - _written;
+  written = pixmaps[0] ? 1 : 0;
+  drawn = 1 - written;
 }
 
 void TRenderImage::Unlock(int32_t index) {
   TVex2DDriver* driver = CurrentVex2DDriver();
-  if (index != 0 || !_written || !driver || seqs[0] != GraphicsSeq() || !frames[0] || !pixmaps[0]) return;
+  if (index != 0 || !written || !driver || seqs[0] != GraphicsSeq() || !frames[0] || !pixmaps[0]) return;
   driver->WriteRenderFrame(frames[0], pixmaps[0]);
-  _written = 0;
+  written = 0;
 }
 
 Ref<TRenderImage> TRenderImage::Create(int32_t width, int32_t height, int32_t flags, int32_t mask_r, int32_t mask_g,
                                        int32_t mask_b) {
   auto image = New<TRenderImage>();
   image->Setup(width, height, 1, flags, mask_r, mask_g, mask_b);
-  image->_surface = WholeSurface(width, height);
+  image->surface = WholeSurface(width, height);
   return image;
 }
 

@@ -123,12 +123,12 @@ struct SurfaceState {
 class TRenderImage : public TImage {
  public:
   /// 1 while the GPU holds drawing that the pixmap lacks. \since 1.1
-  int32_t _drawn = 0;
+  int32_t drawn = 0;
   /// 1 while the pixmap holds pixels that the GPU lacks. \since 1.1
-  int32_t _written = 0;
+  int32_t written = 0;
   /// Its surface (viewport, origin, virtual resolution) while it is not the
   /// target. \since 1.1
-  SurfaceState _surface;
+  SurfaceState surface;
 
   /// The driver frame to draw the image with, brought up to date with the
   /// pixmap first.

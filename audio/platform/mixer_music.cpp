@@ -16,23 +16,23 @@ namespace {
 class TMixerMusic final : public TMusic {
  public:
   TMixerMusic(Ref<TStream> stream, SDL_RWops* rw, Mix_Music* music)
-      : _stream(std::move(stream)), _rw(rw), _music(music) {}
+      : _stream(std::move(stream)), rw_(rw), music_(music) {}
   ~TMixerMusic() override {
     // Freeing stops the piece if it plays; only then may its source go.
-    Mix_FreeMusic(_music);
-    SDL_FreeRW(_rw);
+    Mix_FreeMusic(music_);
+    SDL_FreeRW(rw_);
     try {
       _stream->Close();
     } catch (const Thrown&) {
       // A failing close must not escape a destructor.
     }
   }
-  Mix_Music* Music() const { return _music; }
+  Mix_Music* Music() const { return music_; }
 
  private:
   Ref<TStream> _stream;
-  SDL_RWops* _rw;
-  Mix_Music* _music;
+  SDL_RWops* rw_;
+  Mix_Music* music_;
 };
 
 }  // namespace

@@ -13,18 +13,18 @@ void StopVoicesReading(const Mix_Chunk* chunk);
 
 class TMixerSound final : public TSound {
  public:
-  TMixerSound(Mix_Chunk* chunk, int32_t milliseconds) : _chunk(chunk), _milliseconds(milliseconds) {}
+  TMixerSound(Mix_Chunk* chunk, int32_t milliseconds) : chunk_(chunk), milliseconds_(milliseconds) {}
   ~TMixerSound() override {
-    StopVoicesReading(_chunk);
-    Mix_FreeChunk(_chunk);
+    StopVoicesReading(chunk_);
+    Mix_FreeChunk(chunk_);
   }
 
-  int32_t Milliseconds() override { return _milliseconds; }
-  Mix_Chunk* Chunk() const { return _chunk; }
+  int32_t Milliseconds() override { return milliseconds_; }
+  Mix_Chunk* Chunk() const { return chunk_; }
 
  private:
-  Mix_Chunk* _chunk;
-  int32_t _milliseconds;
+  Mix_Chunk* chunk_;
+  int32_t milliseconds_;
 };
 
 }  // namespace tazmix

@@ -22,24 +22,24 @@ constexpr int32_t kRenderQuantum = 128;
 // A decoded sound, held by number on the graph's side.
 class TWebSound final : public TSound {
  public:
-  TWebSound(int32_t id, int32_t milliseconds) : _id(id), _milliseconds(milliseconds) {}
-  ~TWebSound() override { ForgetWebSound(_id); }
-  int32_t Milliseconds() override { return _milliseconds; }
-  int32_t Id() const { return _id; }
+  TWebSound(int32_t id, int32_t milliseconds) : id_(id), milliseconds_(milliseconds) {}
+  ~TWebSound() override { ForgetWebSound(id_); }
+  int32_t Milliseconds() override { return milliseconds_; }
+  int32_t Id() const { return id_; }
 
  private:
-  int32_t _id;
-  int32_t _milliseconds;
+  int32_t id_;
+  int32_t milliseconds_;
 };
 
 // Music is a sound too here: the browser decodes no stream while it plays.
 class TWebMusic final : public TMusic {
  public:
-  explicit TWebMusic(Ref<TWebSound> sound) : _sound(std::move(sound)) {}
-  int32_t Id() const { return _sound->Id(); }
+  explicit TWebMusic(Ref<TWebSound> sound) : sound_(std::move(sound)) {}
+  int32_t Id() const { return sound_->Id(); }
 
  private:
-  Ref<TWebSound> _sound;
+  Ref<TWebSound> sound_;
 };
 
 Ref<TWebSound> Decode(const uint8_t* data, size_t size) {

@@ -83,11 +83,11 @@ EM_JS(void, DrawGlyph, (int family, int pixels, int code, int left, int top, int
 int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size) { return std::clamp(pixel_size, 8, 512) * 8; }
 
 int32_t TWebFont::CharToGlyph(int32_t code) {
-  const auto known = _glyph_of.find(code);
-  if (known != _glyph_of.end()) return known->second;
-  const int32_t index = _metrics.GlyphOf(code) - 1;
-  _glyph_of.emplace(code, index);
-  if (index >= 0) _character.emplace(index, code);
+  const auto known = glyph_of_.find(code);
+  if (known != glyph_of_.end()) return known->second;
+  const int32_t index = metrics_.GlyphOf(code) - 1;
+  glyph_of_.emplace(code, index);
+  if (index >= 0) character_.emplace(index, code);
   return index;
 }
 
@@ -97,12 +97,12 @@ Ref<TGlyph> TWebFont::LoadGlyph(int32_t index) {
   if (slot) return slot;
   Ref<TWebGlyph> glyph = New<TWebGlyph>();
   slot = glyph;
-  glyph->_advance = static_cast<float>(_metrics.Advance(index + 1, _pixels));
-  const auto character = _character.find(index);
-  if (character == _character.end()) return glyph;
+  glyph->_advance = static_cast<float>(metrics_.Advance(index + 1, pixels_));
+  const auto character = character_.find(index);
+  if (character == character_.end()) return glyph;
 
   int box[5] = {};
-  MeasureGlyph(_family, _pixels, character->second, FreeTypeMaxGlyphExtent(_pixels), box);
+  MeasureGlyph(family_, pixels_, character->second, FreeTypeMaxGlyphExtent(pixels_), box);
   if (!box[4]) return glyph;
   // The measured box has a ring of one pixel around the ink: smoothed
   // glyphs keep it (the FreeType platform's have it too), others lose it.
@@ -110,7 +110,7 @@ Ref<TGlyph> TWebFont::LoadGlyph(int32_t index) {
   Ref<TPixmap> pixmap = TPixmap::Create(box[2], box[3], FORMAT_ALPHA8, 4);
   if (!pixmap) return glyph;
   std::vector<uint8_t> coverage(static_cast<size_t>(box[2]) * static_cast<size_t>(box[3]));
-  DrawGlyph(_family, _pixels, character->second, box[0], box[1], box[2], box[3], coverage.data());
+  DrawGlyph(family_, pixels_, character->second, box[0], box[1], box[2], box[3], coverage.data());
   for (int32_t y = 0; y < box[3]; ++y) {
     std::copy_n(coverage.data() + static_cast<size_t>(y) * static_cast<size_t>(box[2]), box[2],
                 pixmap->PixelPtr(0, y));
@@ -132,21 +132,21 @@ Ref<TWebFont> TWebFont::Load(const String& src, int32_t size, int32_t style) {
   }
   Ref<TWebFont> font = New<TWebFont>();
   try {
-    font->_file = LoadByteArray(src);
+    font->file_ = LoadByteArray(src);
   } catch (const Thrown&) {
     scope.Fail("can't read it");
     return nullptr;
   }
-  if (font->_file.empty()) {
+  if (font->file_.empty()) {
     scope.Fail("it is empty or can't be read");
     return nullptr;
   }
-  if (const char* fault = font->_metrics.Read(font->_file)) {
+  if (const char* fault = font->metrics_.Read(font->file_)) {
     scope.Fail(fault);
     return nullptr;
   }
   const int32_t family = ++LastFamily();
-  const int added = AddPageFont(family, font->_file.data(), static_cast<int>(font->_file.size()));
+  const int added = AddPageFont(family, font->file_.data(), static_cast<int>(font->file_.size()));
   if (added < 0) {
     scope.Fail("there is no browser here to draw its text");
     return nullptr;
@@ -156,11 +156,11 @@ Ref<TWebFont> TWebFont::Load(const String& src, int32_t size, int32_t style) {
     return nullptr;
   }
   int32_t descend = 0;
-  font->_family = family;
+  font->family_ = family;
   font->_style = style;
-  font->_pixels = std::min(size, FREETYPE_MAX_PIXEL_SIZE);
-  font->_metrics.LineMetrics(font->_pixels, &font->_ascend, &descend, &font->_height);
-  font->_glyphs.resize(static_cast<size_t>(font->_metrics.GlyphCount()));
+  font->pixels_ = std::min(size, FREETYPE_MAX_PIXEL_SIZE);
+  font->metrics_.LineMetrics(font->pixels_, &font->_ascend, &descend, &font->_height);
+  font->_glyphs.resize(static_cast<size_t>(font->metrics_.GlyphCount()));
   return font;
 }
 

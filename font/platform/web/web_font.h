@@ -53,16 +53,16 @@ class TWebFont : public TFont {
   static Ref<TWebFont> Load(const String& src, int32_t size, int32_t style);
 
  private:
-  std::vector<uint8_t> _file;
-  SfntMetrics _metrics;
-  int32_t _family = 0;  // the page's name for the file: "tazmix-font-<n>"
+  std::vector<uint8_t> file_;
+  SfntMetrics metrics_;
+  int32_t family_ = 0;  // the page's name for the file: "tazmix-font-<n>"
   int32_t _style = 0;
-  int32_t _pixels = 0;
+  int32_t pixels_ = 0;
   int32_t _height = 0;
   int32_t _ascend = 0;
   std::vector<Ref<TWebGlyph>> _glyphs;
-  std::unordered_map<int32_t, int32_t> _glyph_of;   // character -> index
-  std::unordered_map<int32_t, int32_t> _character;  // index -> a character drawn by it
+  std::unordered_map<int32_t, int32_t> glyph_of_;   // character -> index
+  std::unordered_map<int32_t, int32_t> character_;  // index -> a character drawn by it
 };
 
 class TWebFontLoader : public TFontLoader {
