@@ -60,6 +60,7 @@ struct NativeState {
   SDL_Window* mode_owner = nullptr;
   RememberedSwapInterval flip_interval;
   bool listening = false;  // to the window events
+  GLVideoStart video;
 };
 NativeState state;
 
@@ -189,7 +190,7 @@ void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
 String SDLError() { return String::FromUTF8String(SDL_GetError()); }
 
 bool BringUp() {
-  if (!EnsureGLVideo()) return false;
+  if (!EnsureGLVideo(state.video)) return false;
   if (!state.listening) {
     AddSDLEventListener(OnWindowEvent, nullptr);
     SetGraphicsIconListener(ShowIconOnOwnWindows);
@@ -220,15 +221,15 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
     return 0;
   }
   if (!BringUp()) {
-    NoteFailure(GLVideoFailure());
+    NoteFailure(state.video.failure);
     return 0;
   }
 
   SDL_DisplayMode mode{};
   bool with_rate = false;
   if (depth != 0) {
-    const FullScreenModeChoice choice =
-        ChooseFullScreenMode(ListDisplayModes(), width, height, depth, hertz);
+    const FullScreenModeChoice choice = ChooseFullScreenMode(ListDisplayModes(state.video), width, height, depth,
+                                                             hertz);
     if (choice.index < 0 || SDL_GetDisplayMode(0, choice.index, &mode) != 0) {
       NoteFailure("the display has no mode of " + String::FromInt(width) + " x " + String::FromInt(height) +
                   " at depth " + String::FromInt(depth) + " (GraphicsModes() lists those it has)");
@@ -295,7 +296,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
     return 0;
   }
   if (!BringUp()) {
-    NoteFailure(GLVideoFailure());
+    NoteFailure(state.video.failure);
     return 0;
   }
   SDL_Window* window = SDL_GetWindowFromID(static_cast<Uint32>(widget));
@@ -466,7 +467,7 @@ int32_t GLNativeFullScreen(int32_t handle) {
 
 std::vector<DisplayModeRecord> GLNativeDisplayModes() {
   if (!BringUp()) return {};
-  return ListDisplayModes();
+  return ListDisplayModes(state.video);
 }
 
 int32_t GLNativeWidget(int32_t handle) {

@@ -5,33 +5,25 @@
 namespace tazmix {
 
 namespace {
-struct GLVideo {
-  bool up = false;
-  String failure;
-};
-GLVideo gl_video;
-
-bool Fail(const String& reason) {
-  gl_video.failure = reason;
+bool Fail(GLVideoStart& video, const String& reason) {
+  video.failure = reason;
   return false;
 }
 }  // namespace
 
-bool EnsureGLVideo() {
-  if (gl_video.up) return true;
+bool EnsureGLVideo(GLVideoStart& video) {
+  if (video.up) return true;
   // A full-screen window gives the desktop its mode back when it loses focus.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "1");
-  if (!StartSDLVideo()) return Fail(SDLVideoFailure());
+  if (!StartSDLVideo()) return Fail(video, SDLVideoFailure());
   // SDL unloads the GL library with the last GL window and loads it again
   // with the next; held here, it stays for the life of the process.
   if (SDL_GL_LoadLibrary(nullptr) != 0) {
-    return Fail("can't load the OpenGL library: " + String::FromUTF8String(SDL_GetError()));
+    return Fail(video, "can't load the OpenGL library: " + String::FromUTF8String(SDL_GetError()));
   }
-  gl_video.up = true;
+  video.up = true;
   return true;
 }
-
-String GLVideoFailure() { return gl_video.failure; }
 
 int32_t DisplayModeDepth(Uint32 format) {
   if (format == SDL_PIXELFORMAT_UNKNOWN) return 0;
@@ -40,9 +32,9 @@ int32_t DisplayModeDepth(Uint32 format) {
   return bytes >= 2 ? bytes * 8 : SDL_BITSPERPIXEL(format);
 }
 
-std::vector<DisplayModeRecord> ListDisplayModes() {
+std::vector<DisplayModeRecord> ListDisplayModes(GLVideoStart& video) {
   std::vector<DisplayModeRecord> modes;
-  if (!EnsureGLVideo()) return modes;
+  if (!EnsureGLVideo(video)) return modes;
   const int count = SDL_GetNumDisplayModes(0);
   for (int i = 0; i < count; ++i) {
     SDL_DisplayMode m{};

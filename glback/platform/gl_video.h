@@ -11,21 +11,22 @@
 
 namespace tazmix {
 
+// Whether the video subsystem runs, and why the latest attempt to bring it
+// up failed (no display, no OpenGL library, with SDL's words), for failure
+// lines. The native layer keeps it in its one state object.
+struct GLVideoStart {
+  bool up = false;
+  String failure;
+};
+
 // True once the video subsystem runs; a failed attempt is tried again on the
 // next call (a display may have appeared).
-bool EnsureGLVideo();
+bool EnsureGLVideo(GLVideoStart& video);
 
-// Why the latest EnsureGLVideo failed (no display, no OpenGL library, with
-// SDL's words), for failure lines.
-String GLVideoFailure();
-
-// Bits per pixel of a display-mode format as the graphics core counts them:
-// the storage size, so 24-bit colour in 32-bit pixels is 32 and 15-bit colour
-// in 16-bit pixels is 16.
 int32_t DisplayModeDepth(Uint32 format);
 
 // Every mode the primary display lists, in its order; a mode the platform
 // cannot describe is listed with depth 0.
-std::vector<DisplayModeRecord> ListDisplayModes();
+std::vector<DisplayModeRecord> ListDisplayModes(GLVideoStart& video);
 
 }  // namespace tazmix
