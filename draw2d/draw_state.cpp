@@ -43,6 +43,20 @@ void TellColorOutOfRange(const char* call, bool& told, int32_t red, int32_t gree
   scope.Fail("each value runs from 0 to 255; " + used + " were used");
 }
 
+// The matrix of g's rotation and scale, to g, the driver and collisions.
+// Every rotated sprite comes this way, so g is looked up once by the caller.
+void ApplyTransform(TVex2DGraphics& g) {
+  const auto [s, c] = SinCosDegrees(g.tform_rot);
+  const CollisionMatrix m{static_cast<float>(c * g.tform_scale_x), static_cast<float>(-s * g.tform_scale_y),
+                          static_cast<float>(s * g.tform_scale_x), static_cast<float>(c * g.tform_scale_y)};
+  g.tform_ix = m.ix;
+  g.tform_iy = m.iy;
+  g.tform_jx = m.jx;
+  g.tform_jy = m.jy;
+  State().collision = m;
+  CurrentDriver("UpdateTransform").SetTransform(m.ix, m.iy, m.jx, m.jy);
+}
+
 // Any bit above the lowest eight: below 0 or above 255.
 bool OutOfByteRange(int32_t red, int32_t green, int32_t blue) { return ((red | green | blue) & ~0xFF) != 0; }
 
@@ -148,8 +162,9 @@ void GetHandle(float& x, float& y) {
 }
 
 void SetRotation(float degrees) {
-  CurrentGraphics("SetRotation").tform_rot = degrees;
-  UpdateTransform();
+  TVex2DGraphics& g = CurrentGraphics("SetRotation");
+  g.tform_rot = degrees;
+  ApplyTransform(g);
 }
 
 float GetRotation() { return CurrentGraphics("GetRotation").tform_rot; }
@@ -158,7 +173,7 @@ void SetScale(float x, float y) {
   TVex2DGraphics& g = CurrentGraphics("SetScale");
   g.tform_scale_x = x;
   g.tform_scale_y = y;
-  UpdateTransform();
+  ApplyTransform(g);
 }
 
 void GetScale(float& x, float& y) {
@@ -172,7 +187,7 @@ void SetTransform(float degrees, float scale_x, float scale_y) {
   g.tform_rot = degrees;
   g.tform_scale_x = scale_x;
   g.tform_scale_y = scale_y;
-  UpdateTransform();
+  ApplyTransform(g);
 }
 
 void SetImageFont(const Ref<TImageFont>& font) {
@@ -181,18 +196,7 @@ void SetImageFont(const Ref<TImageFont>& font) {
 
 Ref<TImageFont> GetImageFont() { return CurrentGraphics("GetImageFont").image_font; }
 
-void UpdateTransform() {
-  TVex2DGraphics& g = CurrentGraphics("UpdateTransform");
-  double s = 0;
-  double c = 0;
-  SinCosDegrees(g.tform_rot, s, c);
-  g.tform_ix = static_cast<float>(c * g.tform_scale_x);
-  g.tform_iy = static_cast<float>(-s * g.tform_scale_y);
-  g.tform_jx = static_cast<float>(s * g.tform_scale_x);
-  g.tform_jy = static_cast<float>(c * g.tform_scale_y);
-  CurrentDriver("UpdateTransform").SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
-  State().collision = CollisionMatrix{g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy};
-}
+void UpdateTransform() { ApplyTransform(CurrentGraphics("UpdateTransform")); }
 
 const CollisionMatrix& CollisionTransform() { return State().collision; }
 
