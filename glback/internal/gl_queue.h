@@ -91,22 +91,28 @@ inline void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, fl
     const float y = y0 + ty;
     if (GLWhole(x) && GLWhole(y)) tricks |= kTrickNearest;
   }
-  const GLVertex corners[4] = {{t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0},
-                               {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0},
-                               {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1},
-                               {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1}};
   GLRecording& q = c.queue;
   GLRun* run = q.runs.empty() ? nullptr : &q.runs.back();
   // Continues the last run with room to spare: straight in. (Without
   // batching the queue is empty here; an invisible quad goes the long way,
   // which drops it.)
-  if (!run || c.want_changed || run->state.texture != texture || run->state.mode != kGLQuads || run->clear ||
-      q.used + 4 > q.vertices.size() || q.used + 4 > kGLQueueFlushAt || alpha == 0) {
+  const bool straight_in = run && !c.want_changed && run->state.texture == texture && run->state.mode == kGLQuads &&
+                           !run->clear && q.used + 4 <= q.vertices.size() && q.used + 4 <= kGLQueueFlushAt &&
+                           alpha != 0;
+  GLVertex corners[4];
+  // Written where they go when they continue the run (element by element:
+  // a copy of the four would be a call to memmove).
+  GLVertex* v = straight_in ? q.vertices.data() + q.used : corners;
+  v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0};
+  v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0};
+  v[2] = {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1};
+  v[3] = {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1};
+  if (!straight_in) {
     QueueQuadRun(texture, corners, tricks);
     return;
   }
-  std::copy_n(corners, 4, q.vertices.data() + q.used);
-  std::fill_n(q.colors.data() + q.used, 4, c.color);
+  uint32_t* colors = q.colors.data() + q.used;
+  colors[0] = colors[1] = colors[2] = colors[3] = c.color;
   run->tricks &= tricks;
   if (run->color != c.color) run->one_color = false;
   run->count += 4;

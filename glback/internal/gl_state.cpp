@@ -2,12 +2,8 @@
 
 namespace tazmix {
 
-namespace {
 // The GL back end's one mutable object.
-GLBackState state;
-}  // namespace
-
-GLBackState& GLBack() { return state; }
+GLBackState gl_back_state;
 
 void SelectGLContextState(int32_t handle) {
   GLBackState& b = GLBack();

@@ -248,7 +248,10 @@ struct GLBackState {
   GLContext none;
 };
 
-GLBackState& GLBack();
+// The one object, defined in gl_state.cpp; reached inline, as every quad
+// queued asks for it.
+extern GLBackState gl_back_state;
+inline GLBackState& GLBack() { return gl_back_state; }
 inline GLContext& CurrentGLContext() { return *GLBack().context; }
 
 // Switches GLBack().context to the state of the native context `handle`
