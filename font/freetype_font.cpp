@@ -76,6 +76,7 @@ TFreeTypeFont::~TFreeTypeFont() {
 int32_t TFreeTypeFont::CharToGlyph(int32_t code) {
   // A negative code names no character; as an unsigned long it would.
   if (code < 0) return -1;
+  if (code < kLatinCodes) return latin_glyphs_[static_cast<size_t>(code)];
   return static_cast<int32_t>(FT_Get_Char_Index(_ft_face, static_cast<FT_ULong>(code))) - 1;
 }
 
@@ -148,6 +149,11 @@ Ref<TFreeTypeFont> TFreeTypeFont::Load(const String& src, int32_t size, int32_t 
   font->_descend = static_cast<int32_t>(metrics.descender >> 6);
   font->pixel_size_ = pixels;
   font->_glyphs.resize(static_cast<size_t>(face->num_glyphs));
+  for (int32_t code = 0; code < kLatinCodes; ++code) {
+    font->latin_glyphs_[static_cast<size_t>(code)] = static_cast<int32_t>(
+                                                         FT_Get_Char_Index(face, static_cast<FT_ULong>(code))) -
+                                                     1;
+  }
   return font;
 }
 

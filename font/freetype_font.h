@@ -20,6 +20,7 @@
 /// \since 1.0
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -126,6 +127,10 @@ class TFreeTypeFont : public TFont {
   int32_t pixel_size_ = 0;
   std::vector<Ref<TFreeTypeGlyph>> _glyphs;  // one slot per glyph of the face
   std::vector<uint8_t> _buf;                 // the file's bytes for a stream URL; empty for a path
+  // The glyphs of the codes below 256, looked up once: text asks for them
+  // every frame, twice per character when it is measured too.
+  static constexpr int32_t kLatinCodes = 256;
+  std::array<int32_t, kLatinCodes> latin_glyphs_{};
 };
 
 /// The FreeType loader of the font loader chain.
