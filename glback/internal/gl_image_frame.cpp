@@ -106,19 +106,24 @@ void TGLImageFrame::Draw(float x0, float y0, float x1, float y1, float tx, float
   const auto w = static_cast<float>(width);
   const auto h = static_cast<float>(height);
   uint8_t facts = 0;
+  float su0 = u0, sv0 = v0, su1 = u1, sv1 = v1;
   if (sx == 0 && sy == 0 && sw == w && sh == h) {
     // The whole image, as DrawImage draws it.
     facts = whole_facts;
     if (x1 - x0 != w || y1 - y0 != h) facts &= ~kQuadTexelExact;
-    QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0, v0, u1, v1, facts);
-    return;
+  } else {
+    // Inside the image, filtering only reaches the image and its border.
+    const bool inside = sx >= 0 && sy >= 0 && sx + sw <= w && sy + sh <= h;
+    if (inside) facts = whole_facts;
+    if (sw != x1 - x0 || sh != y1 - y0 || !GLWhole(sx) || !GLWhole(sy)) facts &= ~kQuadTexelExact;
+    su0 = u0 + sx * uscale;
+    sv0 = v0 + sy * vscale;
+    su1 = u0 + (sx + sw) * uscale;
+    sv1 = v0 + (sy + sh) * vscale;
   }
-  // Inside the image, filtering only reaches the image and its border.
-  const bool inside = sx >= 0 && sy >= 0 && sx + sw <= w && sy + sh <= h;
-  if (inside) facts = whole_facts;
-  if (sw != x1 - x0 || sh != y1 - y0 || !GLWhole(sx) || !GLWhole(sy)) facts &= ~kQuadTexelExact;
-  QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, u0 + sx * uscale, v0 + sy * vscale,
-                    u0 + (sx + sw) * uscale, v0 + (sy + sh) * vscale, facts);
+  // One call, so that the quad is queued inline here: every image and glyph
+  // drawn comes this way.
+  QueueTexturedQuad(name, x0, y0, x1, y1, tx, ty, su0, sv0, su1, sv1, facts);
 }
 
 void TGLImageFrame::KnowTexels() {

@@ -62,8 +62,8 @@ inline SinCos SinCosDegrees(double degrees) noexcept {
   const auto quarter = static_cast<size_t>(static_cast<int64_t>(nearest) & 3);
   const double x = (d - nearest * 90.0) * 0.017453292519943295;
   // Quarter q: sine = s * kOwn[q] + c * kOther[q], cosine = c * kOwn[q] - s * kOther[q].
-  constexpr double kOwn[4] = {1, 0, -1, 0};
-  constexpr double kOther[4] = {0, 1, 0, -1};
+  static constexpr double kOwn[4] = {1, 0, -1, 0};
+  static constexpr double kOther[4] = {0, 1, 0, -1};
   const double own = kOwn[quarter];
   const double other = kOther[quarter];
   const double s = degree_trig::SinNear(x);
