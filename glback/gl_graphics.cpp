@@ -88,7 +88,7 @@ void TGLGraphicsDriver::Flip(int32_t sync) {
 }
 
 Ref<TGLGraphicsDriver> GLGraphicsDriver() {
-  static Ref<TGLGraphicsDriver> driver;
+  Ref<TGLGraphicsDriver>& driver = GLBack().shared.graphics_driver;
   if (!driver) driver = New<TGLGraphicsDriver>();
   return driver;
 }

@@ -253,13 +253,12 @@ void TGLVex2DDriver::ResetGLContext(TGraphics& g) {
 }
 
 Ref<TGLVex2DDriver> GLVex2DDriver() {
-  static bool made = false;
-  static Ref<TGLVex2DDriver> driver;
-  if (!made) {
-    made = true;
-    driver = New<TGLVex2DDriver>()->Create();
+  GLShared& shared = GLBack().shared;
+  if (!shared.vex2d_driver_made) {
+    shared.vex2d_driver_made = true;
+    shared.vex2d_driver = New<TGLVex2DDriver>()->Create();
   }
-  return driver;
+  return shared.vex2d_driver;
 }
 
 void InitGLVex2DDriver() {

@@ -1,6 +1,13 @@
 #include "glback/internal/gl_state.h"
 
+// Complete, for the drivers the state holds.
+#include "glback/gl_graphics.h"
+#include "glback/gl_vex2d_driver.h"
+
 namespace tazmix {
+
+GLBackState::GLBackState() : context(&none) {}
+GLBackState::~GLBackState() = default;
 
 // The GL back end's one mutable object.
 GLBackState gl_back_state;

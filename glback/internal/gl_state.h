@@ -20,8 +20,12 @@
 #include <vector>
 
 #include "draw2d/frame_stats.h"
+#include "runtime/object.h"
 
 namespace tazmix {
+
+class TGLGraphicsDriver;
+class TGLVex2DDriver;
 
 // One vertex as GL reads it: position and texture coordinate. Colours
 // travel in an array of their own, so a run of one colour sends none.
@@ -229,10 +233,17 @@ struct GLShared {
   bool framebuffer_probed = false;
   GLFramebufferCalls framebuffer;
   std::string framebuffer_none;
+
+  // The back end's two drivers, made on first use (they hold no state).
+  Ref<TGLGraphicsDriver> graphics_driver;
+  Ref<TGLVex2DDriver> vex2d_driver;
+  bool vex2d_driver_made = false;
 };
 
 struct GLBackState {
-  GLBackState() : context(&none) {}
+  // Out of line: they make and end the drivers, whose classes are not known here.
+  GLBackState();
+  ~GLBackState();
   GLBackState(const GLBackState&) = delete;
   GLBackState& operator=(const GLBackState&) = delete;
 
