@@ -11,15 +11,20 @@ namespace tazmix {
 
 namespace {
 
-Ref<TVex2DGraphics>& CurrentRef() {
-  static Ref<TVex2DGraphics> current;
-  return current;
+// The current graphics go before the font they were made with.
+struct Vex2DState {
+  Ref<TImageFont> default_font;
+  Ref<TVex2DGraphics> current;
+};
+
+Vex2DState& State() {
+  static Vex2DState state;
+  return state;
 }
 
-Ref<TImageFont>& DefaultFontRef() {
-  static Ref<TImageFont> font;
-  return font;
-}
+Ref<TVex2DGraphics>& CurrentRef() { return State().current; }
+
+Ref<TImageFont>& DefaultFontRef() { return State().default_font; }
 
 // The first drawing call of many a program comes before OpenGraphics: the
 // text it dies with says which call and what to do.

@@ -19,6 +19,8 @@ int32_t FlipHook = -1;
 
 namespace {
 
+constexpr FrameClock kSystemClock{MilliSecs, Delay, Seconds};
+
 struct GraphicsState {
   int32_t default_flags = 0;
   Ref<TGraphicsDriver> driver;
@@ -34,6 +36,8 @@ struct GraphicsState {
   FrameTimer frame_timer;
   int32_t seq = 1;
   bool exit_registered = false;
+  bool started = false;
+  FrameClock clock = kSystemClock;
 };
 
 GraphicsState state;
@@ -91,9 +95,12 @@ void EndGraphicsAtExit() { EndGraphics(); }
 
 }  // namespace
 
+const FrameClock& GraphicsClock() { return state.clock; }
+void SetGraphicsClock(const FrameClock& clock) { state.clock = clock; }
+void ResetGraphicsClock() { state.clock = kSystemClock; }
+
 void InitGraphics() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
+  if (!BeginModuleInit(state.started)) return;
   InitSystem();
   InitPolledInput();
   RegisterClassRecord(typeid(TGraphics));

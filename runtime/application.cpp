@@ -29,15 +29,23 @@ struct EmbeddedFile {
   int32_t length;
 };
 
-std::vector<EmbeddedFile>& EmbeddedFiles() {
-  static std::vector<EmbeddedFile> files;
-  return files;
+struct ApplicationState {
+  std::vector<EmbeddedFile> embedded_files;
+  std::vector<const std::type_info*> class_records;
+  bool runtime_started = false;
+  std::terminate_handler previous_terminate = nullptr;
+};
+
+// Built on first use, as files and classes register from static
+// initialisers, and never freed, as a terminate during exit still reads it.
+ApplicationState& State() {
+  static auto* state = new ApplicationState();
+  return *state;
 }
 
-std::vector<const std::type_info*>& ClassRecords() {
-  static std::vector<const std::type_info*> records;
-  return records;
-}
+std::vector<EmbeddedFile>& EmbeddedFiles() { return State().embedded_files; }
+
+std::vector<const std::type_info*>& ClassRecords() { return State().class_records; }
 
 const EmbeddedFile* FindEmbeddedFile(const String& name) {
   for (const auto& f : EmbeddedFiles()) {
@@ -96,8 +104,6 @@ void FillGlobals(int argc, char** argv) {
   for (int i = 0; i < argc; ++i) ApplicationArgs.push_back(String::FromCString(argv[i]));
 }
 
-std::terminate_handler g_previous_terminate = nullptr;
-
 // A Thrown that escapes where no handler can catch it (a destructor, a
 // noexcept function, another thread) takes the same uncaught path.
 void OnTerminate() {
@@ -109,7 +115,7 @@ void OnTerminate() {
     } catch (...) {
     }
   }
-  if (g_previous_terminate) g_previous_terminate();
+  if (State().previous_terminate) State().previous_terminate();
   std::abort();
 }
 
@@ -124,7 +130,7 @@ String DirectoryOfPath(const String& path) {
 
 int RunApplication(int argc, char** argv, int (*game_main)()) {
   InstallCrashReporter();
-  g_previous_terminate = std::set_terminate(OnTerminate);
+  State().previous_terminate = std::set_terminate(OnTerminate);
   FillGlobals(argc, argv);
   try {
     InitRuntime();
@@ -142,7 +148,7 @@ bool BeginModuleInit(bool& done) {
 }
 
 void InitRuntime() {
-  static bool done = false;
+  bool& done = State().runtime_started;
   if (done) return;
   done = true;
   RegisterClassRecord(typeid(TTazmoException));

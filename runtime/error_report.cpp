@@ -5,16 +5,26 @@
 namespace tazmix {
 namespace {
 
-String last_line;
-ErrorLogHook log_hook = nullptr;
-bool echo = true;
-FailureScope* innermost = nullptr;
+struct ErrorReportState {
+  String last_line;
+  ErrorLogHook log_hook = nullptr;
+  bool echo = true;
+  FailureScope* innermost = nullptr;
+};
+
+// Built on first use, as a static initialiser may already record a failure,
+// and never freed, as exit handlers and destructors may still record one.
+ErrorReportState& State() {
+  static auto* state = new ErrorReportState();
+  return *state;
+}
 
 void Record(const String& line) noexcept {
   try {
-    last_line = line;
-    if (log_hook) log_hook(line);
-    if (echo) {
+    ErrorReportState& state = State();
+    state.last_line = line;
+    if (state.log_hook) state.log_hook(line);
+    if (state.echo) {
       const std::string text = "tazmix: " + line.ToUTF8String() + "\n";
       std::fwrite(text.data(), 1, text.size(), stderr);
       std::fflush(stderr);
@@ -26,18 +36,19 @@ void Record(const String& line) noexcept {
 
 }  // namespace
 
-String LastErrorText() { return last_line; }
-void ClearLastError() { last_line = String(); }
+String LastErrorText() { return State().last_line; }
+void ClearLastError() { State().last_line = String(); }
 
 ErrorLogHook SetErrorLogHook(ErrorLogHook hook) {
-  ErrorLogHook previous = log_hook;
-  log_hook = hook;
+  ErrorLogHook previous = State().log_hook;
+  State().log_hook = hook;
   return previous;
 }
 
-void SetErrorEcho(bool on) { echo = on; }
+void SetErrorEcho(bool on) { State().echo = on; }
 
 void NoteFailure(const String& reason) {
+  FailureScope* innermost = State().innermost;
   if (!innermost) {
     Record(reason);
   } else if (innermost->reason_.IsEmpty()) {
@@ -46,12 +57,12 @@ void NoteFailure(const String& reason) {
 }
 
 FailureScope::FailureScope(const char* call, const String& subject)
-    : call_(call), subject_(subject), outer_(innermost) {
-  innermost = this;
+    : call_(call), subject_(subject), outer_(State().innermost) {
+  State().innermost = this;
 }
 
 FailureScope::~FailureScope() {
-  innermost = outer_;
+  State().innermost = outer_;
   if (!failed_) return;
   if (outer_) {
     // Only the outermost call speaks; it keeps the deepest reason.

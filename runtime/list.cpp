@@ -11,15 +11,19 @@ namespace {
 // Freeing such a chain by plain recursion would go as deep as the chain is
 // long; instead the links that die with a link are queued and freed in a loop.
 // Lists live on the main thread, so one queue serves.
-std::vector<TLink*>& DyingLinks() {
-  static auto* dying = new std::vector<TLink*>();  // never freed: links may die during exit
-  return *dying;
+struct LinkFreeing {
+  std::vector<TLink*> dying;
+  bool running = false;
+};
+
+LinkFreeing& Freeing() {
+  static auto* freeing = new LinkFreeing();  // never freed: links may die during exit
+  return *freeing;
 }
-bool freeing_links = false;
 
 void LetGo(Ref<TLink>& neighbour) {
   if (neighbour && neighbour->RefCount() == 1) {
-    DyingLinks().push_back(neighbour.release());
+    Freeing().dying.push_back(neighbour.release());
   } else {
     neighbour = nullptr;
   }
@@ -43,15 +47,15 @@ void Append(TLink*& tail, TLink* link) {
 TLink::~TLink() {
   LetGo(_succ);
   LetGo(_pred);
-  if (freeing_links) return;
-  freeing_links = true;
-  auto& dying = DyingLinks();
-  while (!dying.empty()) {
-    TLink* link = dying.back();
-    dying.pop_back();
+  LinkFreeing& freeing = Freeing();
+  if (freeing.running) return;
+  freeing.running = true;
+  while (!freeing.dying.empty()) {
+    TLink* link = freeing.dying.back();
+    freeing.dying.pop_back();
     delete link;  // its own neighbours join the queue
   }
-  freeing_links = false;
+  freeing.running = false;
 }
 
 Ref<TLink> TLink::NextLink() const {

@@ -12,12 +12,18 @@ constexpr int32_t kMultiplier = 48271;
 constexpr int32_t kQuotient = 44488;   // kModulus / kMultiplier
 constexpr int32_t kRemainder = 3399;   // kModulus % kMultiplier
 
-int32_t g_state = kInitialState;
+struct RandomState {
+  int32_t seed = kInitialState;
+  bool started = false;
+};
+
+// Constant-initialised, so a static initialiser elsewhere may already draw.
+constinit RandomState generator;
 
 int32_t Step() {
-  int32_t s = (g_state % kQuotient) * kMultiplier - (g_state / kQuotient) * kRemainder;
+  int32_t s = (generator.seed % kQuotient) * kMultiplier - (generator.seed / kQuotient) * kRemainder;
   if (s < 0) s += kModulus;
-  g_state = s;
+  generator.seed = s;
   return s;
 }
 
@@ -50,15 +56,14 @@ int32_t RandomInt(int32_t a, int32_t b) {
 }
 
 void SeedRandom(int32_t seed) {
-  g_state = seed & kModulus;
-  if (g_state == 0 || g_state == kModulus) g_state = kInitialState;
+  generator.seed = seed & kModulus;
+  if (generator.seed == 0 || generator.seed == kModulus) generator.seed = kInitialState;
 }
 
-int32_t RandomSeed() { return g_state; }
+int32_t RandomSeed() { return generator.seed; }
 
 void InitRandom() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
+  if (!BeginModuleInit(generator.started)) return;
 }
 
 }  // namespace tazmix

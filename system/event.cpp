@@ -12,19 +12,25 @@ int32_t EmitEventHook = 0;
 
 namespace {
 
-bool events_started = false;
-uint32_t user_id_counter = 0x80000000u;
+struct EventState {
+  bool started = false;
+  uint32_t last_user_id = 0x80000000u;
+  // One text of "}id{description}" entries, searched by key.
+  String registry{"}"};
+};
 
-// One text of "}id{description}" entries, searched by key.
-String& Registry() {
-  static String registry("}");
-  return registry;
+// Built on first use: ids may be registered from static initialisers.
+EventState& State() {
+  static EventState state;
+  return state;
 }
+
+String& Registry() { return State().registry; }
 
 }  // namespace
 
 void InitEvents() {
-  if (!BeginModuleInit(events_started)) return;
+  if (!BeginModuleInit(State().started)) return;
   RegisterClassRecord(typeid(THook));
   RegisterClassRecord(typeid(TEvent));
   EmitEventHook = AllocHookId();
@@ -91,10 +97,7 @@ Ref<TEvent> TEvent::Create(int32_t id, const Ref<Object>& source, int32_t data, 
   return event;
 }
 
-int32_t TEvent::AllocUserId() {
-  ++user_id_counter;
-  return static_cast<int32_t>(user_id_counter);
-}
+int32_t TEvent::AllocUserId() { return static_cast<int32_t>(++State().last_user_id); }
 
 void TEvent::RegisterId(int32_t id, const String& description) {
   InitEvents();  // the system's own kinds come first, whoever registers first

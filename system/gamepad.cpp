@@ -25,13 +25,18 @@ struct PadState {
   std::array<int32_t, PAD_AXIS_COUNT> axes{};  // as the events carry them
 };
 
-std::array<PadState, MAX_PADS> pads;
-float dead_zone = 0.25f;
+struct GamepadState {
+  bool started = false;
+  std::array<PadState, MAX_PADS> pads;
+  float dead_zone = 0.25f;
+};
+
+GamepadState gamepads;
 
 bool InRange(int32_t value, int32_t count) { return value >= 0 && value < count; }
 
 // The pad of that index, or nullptr for an index out of range.
-PadState* Pad(int32_t pad) { return InRange(pad, MAX_PADS) ? &pads[static_cast<size_t>(pad)] : nullptr; }
+PadState* Pad(int32_t pad) { return InRange(pad, MAX_PADS) ? &gamepads.pads[static_cast<size_t>(pad)] : nullptr; }
 
 // Pad events from any emitter are checked, so a bad index or button is
 // ignored instead of reaching past the arrays.
@@ -80,8 +85,7 @@ PadState* PolledPad(int32_t pad) {
 }  // namespace
 
 void InitGamepads() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
+  if (!BeginModuleInit(gamepads.started)) return;
   InitEvents();
   InitSystem();
   AddHook(EmitEventHook, PadHook, nullptr, 0);
@@ -91,7 +95,8 @@ void InitGamepads() {
 int32_t CountPads() {
   InitGamepads();
   PollSystem();
-  return static_cast<int32_t>(std::count_if(pads.begin(), pads.end(), [](const PadState& p) { return p.connected; }));
+  return static_cast<int32_t>(
+      std::count_if(gamepads.pads.begin(), gamepads.pads.end(), [](const PadState& p) { return p.connected; }));
 }
 
 int32_t PadConnected(int32_t pad) {
@@ -120,18 +125,18 @@ float PadAxis(int32_t pad, int32_t axis) {
   if (!p || !InRange(axis, PAD_AXIS_COUNT)) return 0.0f;
   const float v = std::clamp(static_cast<float>(p->axes[static_cast<size_t>(axis)]) / kAxisFullScale, -1.0f, 1.0f);
   const float size = v < 0 ? -v : v;
-  if (size <= dead_zone) return 0.0f;
-  const float outside = (size - dead_zone) / (1.0f - dead_zone);
+  if (size <= gamepads.dead_zone) return 0.0f;
+  const float outside = (size - gamepads.dead_zone) / (1.0f - gamepads.dead_zone);
   return v < 0 ? -outside : outside;
 }
 
 void SetPadDeadZone(float zone) {
   // Not a number counts as no zone; the upper bound keeps the rescaling
   // above from dividing by (nearly) nothing.
-  dead_zone = zone >= 0.0f ? std::min(zone, 0.95f) : 0.0f;
+  gamepads.dead_zone = zone >= 0.0f ? std::min(zone, 0.95f) : 0.0f;
 }
 
-float PadDeadZone() { return dead_zone; }
+float PadDeadZone() { return gamepads.dead_zone; }
 
 namespace {
 
@@ -160,7 +165,7 @@ int32_t PadRumble(int32_t pad, float low, float high, int32_t milliseconds) {
 void FlushPads() {
   InitGamepads();
   PollSystem();
-  for (PadState& p : pads) p.hits.fill(0);
+  for (PadState& p : gamepads.pads) p.hits.fill(0);
 }
 
 }  // namespace tazmix

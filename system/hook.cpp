@@ -9,12 +9,17 @@ namespace tazmix {
 
 namespace {
 
-std::array<Ref<THook>, HOOK_ID_COUNT>& Chains() {
-  static std::array<Ref<THook>, HOOK_ID_COUNT> chains;
-  return chains;
+struct HookState {
+  std::array<Ref<THook>, HOOK_ID_COUNT> chains;
+  int32_t last_id = -1;
+};
+
+HookState& State() {
+  static HookState state;
+  return state;
 }
 
-int32_t hook_counter = -1;
+std::array<Ref<THook>, HOOK_ID_COUNT>& Chains() { return State().chains; }
 
 // Ids outside the table name no chain: adding to or removing from one does
 // nothing and running one passes its data through.
@@ -29,9 +34,10 @@ Ref<Object> UnsetHookFunction(int32_t, const Ref<Object>&, const Ref<Object>&) {
 int32_t AllocHookId() {
   // The event hook must be the first id handed out, whoever asks first.
   InitEvents();
-  ++hook_counter;
-  if (hook_counter >= HOOK_ID_COUNT) Throw(String("Too many hook ids"));
-  return hook_counter;
+  int32_t& last_id = State().last_id;
+  ++last_id;
+  if (last_id >= HOOK_ID_COUNT) Throw(String("Too many hook ids"));
+  return last_id;
 }
 
 void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t priority) {

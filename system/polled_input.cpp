@@ -27,6 +27,7 @@ struct InputState {
   int32_t terminate = 0;
   bool enabled = false;
   Ref<Object> filter;
+  bool started = false;
 };
 
 InputState& State() {
@@ -144,8 +145,7 @@ int32_t WaitFor(const char* call, F arrived) {
 }  // namespace
 
 void InitPolledInput() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
+  if (!BeginModuleInit(State().started)) return;
   InitEvents();
   InitSystem();
 }

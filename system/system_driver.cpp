@@ -24,20 +24,23 @@ int32_t TSystemDriver::OpenURL(const String&) { ThrowNullMethod(); }
 
 namespace {
 
-bool system_started = false;
-Ref<TSystemDriver>& Driver() {
-  static Ref<TSystemDriver> driver;
-  return driver;
-}
+struct SystemState {
+  bool started = false;
+  Ref<TSystemDriver> driver;
+  // Shared by PollSystem and WaitSystem; cleared on the way out even when a
+  // hook raises during delivery.
+  bool polling = false;
+};
 
-// Shared by PollSystem and WaitSystem; cleared on the way out even when a
-// hook raises during delivery.
-bool polling = false;
+SystemState& State() {
+  static SystemState state;
+  return state;
+}
 
 class PollGuard {
  public:
-  PollGuard() { polling = true; }
-  ~PollGuard() { polling = false; }
+  PollGuard() { State().polling = true; }
+  ~PollGuard() { State().polling = false; }
   PollGuard(const PollGuard&) = delete;
   PollGuard& operator=(const PollGuard&) = delete;
 };
@@ -45,20 +48,20 @@ class PollGuard {
 }  // namespace
 
 void InitSystem() {
-  if (!BeginModuleInit(system_started)) return;
+  if (!BeginModuleInit(State().started)) return;
   InitStream();
   InitEvents();
   RegisterClassRecord(typeid(TSystemDriver));
-  Driver() = CreatePlatformSystemDriver();
+  State().driver = CreatePlatformSystemDriver();
 }
 
 TSystemDriver* SystemDriver() {
   InitSystem();
-  return Driver().get();
+  return State().driver.get();
 }
 
 int32_t PollSystem() {
-  if (polling) return 0;
+  if (State().polling) return 0;
   TSystemDriver* driver = SystemDriver();
   PollGuard guard;
   driver->Poll();
@@ -66,7 +69,7 @@ int32_t PollSystem() {
 }
 
 int32_t WaitSystem() {
-  if (polling) return 0;
+  if (State().polling) return 0;
   TSystemDriver* driver = SystemDriver();
   PollGuard guard;
   driver->Wait();

@@ -17,12 +17,19 @@ struct RunningTimer {
   Ref<TTimer> timer;  // keeps a running timer alive without the program
 };
 
-std::vector<RunningTimer>& Table() {
+struct TimerState {
+  bool started = false;
+  std::vector<RunningTimer> running;
+};
+
+TimerState& State() {
   // Never destroyed: exit handlers (closing the main graphics) still poll
   // input, and a tick delivered then must find the table.
-  static auto* table = new std::vector<RunningTimer>;
-  return *table;
+  static auto* state = new TimerState;
+  return *state;
 }
+
+std::vector<RunningTimer>& Table() { return State().running; }
 
 // On the main thread. The posted object is not used: the timer may be gone
 // by now, and only the table says whether it still runs.
@@ -39,8 +46,7 @@ void OnTick(Object*, int32_t handle) {
 }  // namespace
 
 void InitTimers() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
+  if (!BeginModuleInit(State().started)) return;
   InitEvents();
   InitSystem();
   RegisterClassRecord(typeid(TTimer));

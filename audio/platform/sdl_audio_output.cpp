@@ -18,10 +18,17 @@ constexpr int kChannels = 2;
 constexpr int kBufferFrames = 1024;
 constexpr int kFirstMixerChannels = 32;
 
-AudioOutputInfo& Output() {
-  static AudioOutputInfo info;
-  return info;
+struct OutputState {
+  AudioOutputInfo info;
+  bool tried = false;
+};
+
+OutputState& State() {
+  static OutputState state;
+  return state;
 }
+
+AudioOutputInfo& Output() { return State().info; }
 
 // Opens the mixer on the audio driver SDL picks (SDL_AUDIODRIVER or the
 // first that works); the reason in `why` when it fails.
@@ -54,9 +61,8 @@ void CloseAtExit() {
 }  // namespace
 
 AudioOutputInfo OpenPlatformOutput() {
-  static bool tried = false;
-  if (tried) return Output();
-  tried = true;
+  if (State().tried) return Output();
+  State().tried = true;
   AudioOutputInfo& out = Output();
 
   std::string why;

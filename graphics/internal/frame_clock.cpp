@@ -1,12 +1,6 @@
 #include "graphics/internal/frame_clock.h"
 
-#include "runtime/application.h"
-
 namespace tazmix {
-
-namespace {
-FrameClock clock{MilliSecs, Delay, Seconds};
-}  // namespace
 
 double FrameClock::Seconds() const {
   if (seconds) return seconds();
@@ -14,9 +8,5 @@ double FrameClock::Seconds() const {
   // is refused by whoever measures it, instead of being a day long.
   return static_cast<double>(static_cast<uint32_t>(milli_secs())) / 1000.0;
 }
-
-const FrameClock& GraphicsClock() { return clock; }
-void SetGraphicsClock(const FrameClock& c) { clock = c; }
-void ResetGraphicsClock() { clock = FrameClock{MilliSecs, Delay, tazmix::Seconds}; }
 
 }  // namespace tazmix

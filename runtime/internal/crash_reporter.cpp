@@ -18,13 +18,19 @@ constexpr size_t kAltStackSize = 1 << 20;
 // The kernel keeps a gap below a growing stack; a fault there is an overflow.
 constexpr uintptr_t kStackGuardSpan = 1 << 20;
 
-std::atomic<CrashMessageHook> g_hook{nullptr};
-// Zero-filled static storage: costs no memory until a crash touches it.
-alignas(64) char g_alt_stack[kAltStackSize];
-// Bounds of the main thread's stack, recorded at installation.
-uintptr_t g_stack_low = 0;
-uintptr_t g_stack_high = 0;
-bool g_installed = false;
+// Plain data and atomics only, set up before any code runs: the fault
+// handler reads it and may take no locks.
+struct CrashState {
+  std::atomic<CrashMessageHook> hook{nullptr};
+  // Zero-filled static storage: costs no memory until a crash touches it.
+  alignas(64) char alt_stack[kAltStackSize] = {};
+  // Bounds of the main thread's stack, recorded at installation.
+  uintptr_t stack_low = 0;
+  uintptr_t stack_high = 0;
+  bool installed = false;
+};
+
+constinit CrashState crash;
 
 void RecordMainStack() {
   pthread_attr_t attr;
@@ -32,17 +38,17 @@ void RecordMainStack() {
   void* addr = nullptr;
   size_t size = 0;
   if (pthread_attr_getstack(&attr, &addr, &size) == 0) {
-    g_stack_low = reinterpret_cast<uintptr_t>(addr);
-    g_stack_high = g_stack_low + size;
+    crash.stack_low = reinterpret_cast<uintptr_t>(addr);
+    crash.stack_high = crash.stack_low + size;
   }
   pthread_attr_destroy(&attr);
 }
 
 bool IsStackOverflow(const void* fault_address) {
   const auto a = reinterpret_cast<uintptr_t>(fault_address);
-  if (g_stack_high == 0) return false;
-  const uintptr_t low = g_stack_low > kStackGuardSpan ? g_stack_low - kStackGuardSpan : 0;
-  return a >= low && a < g_stack_high;
+  if (crash.stack_high == 0) return false;
+  const uintptr_t low = crash.stack_low > kStackGuardSpan ? crash.stack_low - kStackGuardSpan : 0;
+  return a >= low && a < crash.stack_high;
 }
 
 void WriteAll(const char* text) {
@@ -60,7 +66,7 @@ void OnFault(int signal_number, siginfo_t* info, void*) {
   const char* name = CrashExceptionName(signal_number, info->si_code, overflow);
   WriteAll(name);
   WriteAll("\n");
-  if (CrashMessageHook hook = g_hook.load()) hook(name);
+  if (CrashMessageHook hook = crash.hook.load()) hook(name);
   // SA_RESETHAND has restored the default action. The raised signal stays
   // blocked until the handler returns and then ends the process; a fault
   // signal would also recur on the faulting instruction.
@@ -134,16 +140,16 @@ const char* CrashExceptionName(int signal_number, int code, bool stack_overflow)
   return "EXCEPTION_UNKNOWN";
 }
 
-void SetCrashMessageHook(CrashMessageHook hook) { g_hook.store(hook); }
+void SetCrashMessageHook(CrashMessageHook hook) { crash.hook.store(hook); }
 
 void InstallCrashReporter() {
-  if (g_installed) return;
-  g_installed = true;
+  if (crash.installed) return;
+  crash.installed = true;
   RecordMainStack();
 
   // A stack overflow leaves no stack to run the handler on, hence its own.
   stack_t alt{};
-  alt.ss_sp = g_alt_stack;
+  alt.ss_sp = crash.alt_stack;
   alt.ss_size = kAltStackSize;
   sigaltstack(&alt, nullptr);
 

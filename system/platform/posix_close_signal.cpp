@@ -15,13 +15,19 @@ namespace tazmix {
 namespace {
 
 // The handler may only do async-signal-safe work: it writes a byte into a
-// pipe, and a thread of its own turns that into a posted call.
-int signal_pipe[2] = {-1, -1};
+// pipe, and a thread of its own turns that into a posted call. Plain data,
+// set up before any code runs, so the handler needs no lock to read it.
+struct CloseSignalState {
+  bool installed = false;
+  int pipe_ends[2] = {-1, -1};
+};
+
+constinit CloseSignalState close_signal;
 
 void OnTerminateSignal(int) {
   const int saved = errno;
   const char byte = 1;
-  [[maybe_unused]] const ssize_t n = write(signal_pipe[1], &byte, 1);
+  [[maybe_unused]] const ssize_t n = write(close_signal.pipe_ends[1], &byte, 1);
   errno = saved;
 }
 
@@ -30,7 +36,7 @@ void EmitCloseRequest(Object*, int32_t) { TEvent::Create(EVENT_APPTERMINATE)->Em
 void ForwardSignals() {
   char byte = 0;
   for (;;) {
-    const ssize_t n = read(signal_pipe[0], &byte, 1);
+    const ssize_t n = read(close_signal.pipe_ends[0], &byte, 1);
     if (n == 1) {
       PostMainThreadCall(EmitCloseRequest, nullptr, 0);
     } else if (n == 0 || errno != EINTR) {
@@ -42,10 +48,9 @@ void ForwardSignals() {
 }  // namespace
 
 void TreatTerminateSignalAsCloseRequest() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  if (pipe2(signal_pipe, O_CLOEXEC) != 0) return;
+  if (close_signal.installed) return;
+  close_signal.installed = true;
+  if (pipe2(close_signal.pipe_ends, O_CLOEXEC) != 0) return;
   std::thread(ForwardSignals).detach();
   struct sigaction action {};
   action.sa_handler = OnTerminateSignal;

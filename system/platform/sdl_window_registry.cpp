@@ -9,15 +9,19 @@ namespace tazmix {
 
 namespace {
 
-std::unordered_map<Uint32, Ref<Object>>& Sources() {
-  static std::unordered_map<Uint32, Ref<Object>> sources;
-  return sources;
+struct WindowRegistry {
+  std::unordered_map<Uint32, Ref<Object>> sources;
+  std::vector<std::pair<SDLEventListener, void*>> listeners;
+};
+
+WindowRegistry& Registry() {
+  static WindowRegistry registry;
+  return registry;
 }
 
-std::vector<std::pair<SDLEventListener, void*>>& Listeners() {
-  static std::vector<std::pair<SDLEventListener, void*>> listeners;
-  return listeners;
-}
+std::unordered_map<Uint32, Ref<Object>>& Sources() { return Registry().sources; }
+
+std::vector<std::pair<SDLEventListener, void*>>& Listeners() { return Registry().listeners; }
 
 }  // namespace
 

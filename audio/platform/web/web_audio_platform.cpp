@@ -60,15 +60,20 @@ Ref<TWebSound> Decode(const uint8_t* data, size_t size) {
   return New<TWebSound>(id, milliseconds);
 }
 
+struct OutputState {
+  AudioOutputInfo info;
+  bool tried = false;
+};
+
 double Level(int32_t step) { return static_cast<double>(step) / kMixerMaxVolume; }
 
 }  // namespace
 
 AudioOutputInfo OpenPlatformOutput() {
-  static AudioOutputInfo out;
-  static bool tried = false;
-  if (tried) return out;
-  tried = true;
+  static OutputState state;
+  AudioOutputInfo& out = state.info;
+  if (state.tried) return out;
+  state.tried = true;
   int32_t rate = 0;
   if (!StartWebAudio(&rate)) {
     NoteFailure("InitAudio: no audio output (this page has no Web Audio); sounds cannot be loaded");

@@ -19,11 +19,18 @@ namespace tazmix {
 
 namespace {
 
-// The page's fonts are named by number, one per loaded file.
-int32_t& LastFamily() {
-  static int32_t last = 0;
-  return last;
+struct WebFontState {
+  bool started = false;
+  // The page's fonts are named by number, one per loaded file.
+  int32_t last_family = 0;
+};
+
+WebFontState& State() {
+  static WebFontState state;
+  return state;
 }
+
+int32_t& LastFamily() { return State().last_family; }
 
 // Gives the page the font file as family "tazmix-font-<family>": 1 once the
 // browser took it, 0 when it refused the file, -1 without a browser.
@@ -172,8 +179,7 @@ Ref<TFont> TWebFontLoader::LoadFont(const Ref<Object>& url, int32_t size, int32_
 
 // The library's name for its TrueType loader: here the browser draws the text.
 void InitFreeTypeFont() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
+  if (!BeginModuleInit(State().started)) return;
   InitFont();
   InitPixmap();
   InitStream();
