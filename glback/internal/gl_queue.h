@@ -77,8 +77,8 @@ void QueueQuadRun(uint32_t texture, const GLVertex corners[4], uint8_t tricks);
 // checked against the matrix, the position and the pixel grid here.
 // Inline: every image and glyph drawn comes this way, and most continue the
 // run before them.
-inline void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, float tx, float ty,
-                              float u0, float v0, float u1, float v1, uint8_t facts) {
+[[gnu::always_inline]] inline void QueueTexturedQuad(uint32_t texture, float x0, float y0, float x1, float y1, float tx,
+                                                     float ty, float u0, float v0, float u1, float v1, uint8_t facts) {
   GLContext& c = CurrentGLContext();
   const GLTransform& t = c.transform;
   const uint8_t alpha = static_cast<uint8_t>(c.color >> 24);
