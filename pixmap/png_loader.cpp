@@ -7,11 +7,9 @@
 #include <cstdio>
 #include <exception>
 #include <limits>
-#include <typeinfo>
 #include <vector>
 
-#include "pixmap/pixmap_module.h"
-#include "runtime/application.h"
+#include "pixmap/internal/png_decode.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
 #include "stream/internal/url_subject.h"
@@ -210,33 +208,15 @@ class PngStructs {
 using ReadStructs = PngStructs<ReadKind>;
 using WriteStructs = PngStructs<WriteKind>;
 
-// Closes the stream on every way out; a failing close never replaces the
-// result or the exception in flight.
-class StreamCloser {
- public:
-  explicit StreamCloser(const Ref<TStream>& stream) : stream_(stream) {}
-  StreamCloser(const StreamCloser&) = delete;
-  StreamCloser& operator=(const StreamCloser&) = delete;
-  ~StreamCloser() {
-    try {
-      stream_->Close();
-    } catch (const Thrown&) {
-    }
-  }
-
- private:
-  Ref<TStream> stream_;
-};
-
 std::vector<png_bytep> RowPointers(TPixmap& pixmap) {
   std::vector<png_bytep> rows(static_cast<size_t>(pixmap.height));
   for (int32_t y = 0; y < pixmap.height; ++y) rows[static_cast<size_t>(y)] = pixmap.PixelPtr(0, y);
   return rows;
 }
 
-// Null without a note when the data is no PNG (a loader chain asks the next
-// loader then); every other failure notes its reason.
-Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
+}  // namespace
+
+Ref<TPixmap> DecodePNG(const Ref<TStream>& stream) {
   if (!stream) return nullptr;
   StreamCloser closer(stream);
   png_byte signature[8];
@@ -273,21 +253,6 @@ Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
   }
   return pixmap;
 }
-
-}  // namespace
-
-// In the chain a stream that holds no PNG is declined quietly: another loader
-// may know it.
-Ref<TPixmap> TPixmapLoaderPNG::LoadPixmap(const Ref<TStream>& stream) {
-  return LoadFromStream(ReadStream(Ref<Object>(stream)));
-}
-
-Ref<TPixmap> LoadPixmapPNG(const Ref<Object>& url) {
-  FailureScope scope("LoadPixmapPNG", UrlSubject(url));
-  return scope.Check(LoadFromStream(ReadStream(url)), "not a PNG file");
-}
-
-Ref<TPixmap> LoadPixmapPNG(const String& url) { return LoadPixmapPNG(Ref<Object>(url.AsObject())); }
 
 namespace {
 
@@ -345,18 +310,6 @@ int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const Ref<Object>& url, int32_
     return 0;
   }
   return scope.Check(SaveToStream(source, setup, WriteStream(url)), "can't write the picture");
-}
-
-int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const String& url, int32_t compression) {
-  return SavePixmapPNG(pixmap, Ref<Object>(url.AsObject()), compression);
-}
-
-void InitPNGLoader() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
-  InitPixmap();
-  RegisterClassRecord(typeid(TPixmapLoaderPNG));
-  New<TPixmapLoaderPNG>();  // joins the loader chain at its head
 }
 
 }  // namespace tazmix

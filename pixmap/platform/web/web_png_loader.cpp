@@ -5,21 +5,15 @@
 // gives on every platform.
 #include <emscripten.h>
 
-#include <typeinfo>
 #include <vector>
 
+#include "pixmap/internal/png_decode.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap.h"
-#include "pixmap/pixmap_module.h"
 #include "pixmap/platform/web/png_header.h"
-#include "pixmap/png_loader.h"
-#include "runtime/application.h"
 #include "runtime/error_report.h"
-#include "runtime/exception.h"
-#include "stream/internal/url_subject.h"
 #include "stream/load_save.h"
 #include "stream/stream.h"
-#include "stream/stream_factory.h"
 
 namespace tazmix {
 
@@ -84,24 +78,6 @@ EM_ASYNC_JS(int, DecodePictureInBrowser, (const uint8_t* data, int size, uint8_t
   return 1;
 });
 
-// Closes the stream on every way out; a failing close never replaces the
-// result or the exception in flight.
-class StreamCloser {
- public:
-  explicit StreamCloser(const Ref<TStream>& stream) : stream_(stream) {}
-  StreamCloser(const StreamCloser&) = delete;
-  StreamCloser& operator=(const StreamCloser&) = delete;
-  ~StreamCloser() {
-    try {
-      stream_->Close();
-    } catch (const Thrown&) {
-    }
-  }
-
- private:
-  Ref<TStream> stream_;
-};
-
 // The decoded RGBA pixels in the pixmap's format.
 void StorePixels(const std::vector<uint8_t>& rgba, TPixmap& pixmap) {
   const int32_t bytes = BytesPerPixel[pixmap.format];
@@ -114,9 +90,9 @@ void StorePixels(const std::vector<uint8_t>& rgba, TPixmap& pixmap) {
   }
 }
 
-// Null without a note when the data is no PNG (a loader chain asks the next
-// loader then); every other failure notes its reason.
-Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
+}  // namespace
+
+Ref<TPixmap> DecodePNG(const Ref<TStream>& stream) {
   if (!stream) return nullptr;
   StreamCloser closer(stream);
   std::vector<uint8_t> file(8);
@@ -148,28 +124,6 @@ Ref<TPixmap> LoadFromStream(const Ref<TStream>& stream) {
   }
   StorePixels(rgba, *pixmap);
   return pixmap;
-}
-
-}  // namespace
-
-Ref<TPixmap> TPixmapLoaderPNG::LoadPixmap(const Ref<TStream>& stream) {
-  return LoadFromStream(ReadStream(Ref<Object>(stream)));
-}
-
-Ref<TPixmap> LoadPixmapPNG(const Ref<Object>& url) {
-  FailureScope scope("LoadPixmapPNG", UrlSubject(url));
-  return scope.Check(LoadFromStream(ReadStream(url)), "not a PNG file");
-}
-
-Ref<TPixmap> LoadPixmapPNG(const String& url) { return LoadPixmapPNG(Ref<Object>(url.AsObject())); }
-
-// The library's name for its PNG loader: here the browser's decoder.
-void InitPNGLoader() {
-  static bool done = false;
-  if (!BeginModuleInit(done)) return;
-  InitPixmap();
-  RegisterClassRecord(typeid(TPixmapLoaderPNG));
-  New<TPixmapLoaderPNG>();  // joins the loader chain at its head
 }
 
 }  // namespace tazmix

@@ -132,8 +132,4 @@ int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const Ref<Object>& url, int32_
   return scope.Check(written, "can't write the picture");
 }
 
-int32_t SavePixmapPNG(const Ref<TPixmap>& pixmap, const String& url, int32_t compression) {
-  return SavePixmapPNG(pixmap, Ref<Object>(url.AsObject()), compression);
-}
-
 }  // namespace tazmix
