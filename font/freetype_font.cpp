@@ -64,9 +64,12 @@ void NoteFaceError(FT_Error error, const String& path) {
   NoteFailure("FreeType: " + FreeTypeErrorText(error));
 }
 
-}  // namespace
+// FreeType's glyph 0 is "none": the library's index is FreeType's minus one.
+int32_t FaceGlyph(FT_Face face, int32_t code) {
+  return static_cast<int32_t>(FT_Get_Char_Index(face, static_cast<FT_ULong>(code))) - 1;
+}
 
-int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size) { return std::clamp(pixel_size, 8, 512) * 8; }
+}  // namespace
 
 TFreeTypeFont::~TFreeTypeFont() {
   // The face reads from _buf, which is released after this body.
@@ -77,7 +80,7 @@ int32_t TFreeTypeFont::CharToGlyph(int32_t code) {
   // A negative code names no character; as an unsigned long it would.
   if (code < 0) return -1;
   if (code < kLatinCodes) return latin_glyphs_[static_cast<size_t>(code)];
-  return static_cast<int32_t>(FT_Get_Char_Index(_ft_face, static_cast<FT_ULong>(code))) - 1;
+  return FaceGlyph(_ft_face, code);
 }
 
 Ref<TFreeTypeFont> TFreeTypeFont::Load(const String& src, int32_t size, int32_t style) {
@@ -150,9 +153,7 @@ Ref<TFreeTypeFont> TFreeTypeFont::Load(const String& src, int32_t size, int32_t 
   font->pixel_size_ = pixels;
   font->_glyphs.resize(static_cast<size_t>(face->num_glyphs));
   for (int32_t code = 0; code < kLatinCodes; ++code) {
-    font->latin_glyphs_[static_cast<size_t>(code)] = static_cast<int32_t>(
-                                                         FT_Get_Char_Index(face, static_cast<FT_ULong>(code))) -
-                                                     1;
+    font->latin_glyphs_[static_cast<size_t>(code)] = FaceGlyph(face, code);
   }
   return font;
 }

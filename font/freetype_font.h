@@ -20,6 +20,7 @@
 /// \since 1.0
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -46,11 +47,11 @@ inline constexpr int32_t FREETYPE_MAX_PIXEL_SIZE = 1024;
 /// \param pixel_size the font's pixel size.
 /// \return eight times the pixel size, at least 64, at most 4096.
 /// \since 1.0
-int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size);
+inline int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size) { return std::clamp(pixel_size, 8, 512) * 8; }
 /// Faces claiming more glyphs than this (2^17) are refused. \since 1.0
 inline constexpr int32_t FREETYPE_MAX_GLYPHS = 1 << 17;
 
-/// A glyph rendered by FreeType.
+/// A glyph rendered by FreeType (in a web page, by the browser).
 /// \since 1.0
 class TFreeTypeGlyph : public TGlyph {
  public:

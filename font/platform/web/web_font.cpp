@@ -7,7 +7,6 @@
 #include <typeinfo>
 
 #include "font/font_module.h"
-#include "font/freetype_font.h"
 #include "pixmap/pixmap_module.h"
 #include "runtime/application.h"
 #include "runtime/error_report.h"
@@ -86,9 +85,6 @@ EM_JS(void, DrawGlyph, (int family, int pixels, int code, int left, int top, int
 
 }  // namespace
 
-// The bound the FreeType platform's fonts keep, kept here the same.
-int32_t FreeTypeMaxGlyphExtent(int32_t pixel_size) { return std::clamp(pixel_size, 8, 512) * 8; }
-
 int32_t TWebFont::CharToGlyph(int32_t code) {
   const auto known = glyph_of_.find(code);
   if (known != glyph_of_.end()) return known->second;
@@ -100,9 +96,9 @@ int32_t TWebFont::CharToGlyph(int32_t code) {
 
 Ref<TGlyph> TWebFont::LoadGlyph(int32_t index) {
   if (index < 0 || static_cast<size_t>(index) >= _glyphs.size()) return nullptr;
-  Ref<TWebGlyph>& slot = _glyphs[static_cast<size_t>(index)];
+  Ref<TFreeTypeGlyph>& slot = _glyphs[static_cast<size_t>(index)];
   if (slot) return slot;
-  Ref<TWebGlyph> glyph = New<TWebGlyph>();
+  Ref<TFreeTypeGlyph> glyph = New<TFreeTypeGlyph>();
   slot = glyph;
   glyph->_advance = static_cast<float>(metrics_.Advance(index + 1, pixels_));
   const auto character = character_.find(index);
@@ -183,7 +179,7 @@ void InitFreeTypeFont() {
   InitFont();
   InitPixmap();
   InitStream();
-  RegisterClassRecord(typeid(TWebGlyph));
+  RegisterClassRecord(typeid(TFreeTypeGlyph));
   RegisterClassRecord(typeid(TWebFont));
   RegisterClassRecord(typeid(TWebFontLoader));
   AddFontLoader(New<TWebFontLoader>());

@@ -10,29 +10,11 @@
 
 #include "font/font.h"
 #include "font/font_loader.h"
+#include "font/freetype_font.h"
 #include "font/platform/web/sfnt_metrics.h"
 #include "pixmap/pixmap.h"
 
 namespace tazmix {
-
-class TWebGlyph : public TGlyph {
- public:
-  Ref<TPixmap> _pixmap;  // FORMAT_ALPHA8; Null for a glyph without pixels
-  float _advance = 0;
-  int32_t _x = 0;  // pixel rectangle relative to the pen, y down from the line top
-  int32_t _y = 0;
-  int32_t _w = 0;
-  int32_t _h = 0;
-
-  Ref<Object> Pixels() override { return _pixmap; }
-  float Advance() override { return _advance; }
-  void GetRect(int32_t& x, int32_t& y, int32_t& width, int32_t& height) override {
-    x = _x;
-    y = _y;
-    width = _w;
-    height = _h;
-  }
-};
 
 class TWebFont : public TFont {
  public:
@@ -60,7 +42,7 @@ class TWebFont : public TFont {
   int32_t pixels_ = 0;
   int32_t _height = 0;
   int32_t _ascend = 0;
-  std::vector<Ref<TWebGlyph>> _glyphs;
+  std::vector<Ref<TFreeTypeGlyph>> _glyphs;         // the glyph record the FreeType fonts use
   std::unordered_map<int32_t, int32_t> glyph_of_;   // character -> index
   std::unordered_map<int32_t, int32_t> character_;  // index -> a character drawn by it
 };
