@@ -92,7 +92,8 @@ void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
       f->Draw(0, 0, fw, fh, static_cast<float>(tx) + fracx, static_cast<float>(ty) + fracy, 0, 0, fw, fh);
     }
   }
-  UpdateTransform();
+  // The graphics' matrix is as it was: the driver only gets it back.
+  CurrentDriver("TileImage").SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
 }
 
 }  // namespace tazmix

@@ -146,8 +146,10 @@ void TRenderImage::SetPixmap(int32_t index, const Ref<TPixmap>& pixmap) {
 }
 
 void TRenderImage::Unlock(int32_t index) {
+  // Every draw of the image comes here: nothing to send is the usual answer.
+  if (index != 0 || !written) return;
   TVex2DDriver* driver = CurrentVex2DDriver();
-  if (index != 0 || !written || !driver || seqs[0] != GraphicsSeq() || !frames[0] || !pixmaps[0]) return;
+  if (!driver || seqs[0] != GraphicsSeq() || !frames[0] || !pixmaps[0]) return;
   driver->WriteRenderFrame(frames[0], pixmaps[0]);
   written = 0;
 }

@@ -253,12 +253,9 @@ void TGLVex2DDriver::ResetGLContext(TGraphics& g) {
 }
 
 Ref<TGLVex2DDriver> GLVex2DDriver() {
-  GLShared& shared = GLBack().shared;
-  if (!shared.vex2d_driver_made) {
-    shared.vex2d_driver_made = true;
-    shared.vex2d_driver = New<TGLVex2DDriver>()->Create();
-  }
-  return shared.vex2d_driver;
+  Ref<TGLVex2DDriver>& driver = GLBack().shared.vex2d_driver;
+  if (!driver) driver = New<TGLVex2DDriver>()->Create();
+  return driver;
 }
 
 void InitGLVex2DDriver() {

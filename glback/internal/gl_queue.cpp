@@ -493,6 +493,10 @@ void DrawGLPixels(const TPixmap& rgba, int32_t x, int32_t y) {
 
 void ReadGLPixels(TPixmap& rgba, int32_t x, int32_t y) {
   SyncGL(FLUSH_GRAB);
+  ReadBoundGLPixels(rgba, x, y);
+}
+
+void ReadBoundGLPixels(TPixmap& rgba, int32_t x, int32_t y) {
   glPixelStorei(GL_PACK_ROW_LENGTH, rgba.pitch / 4);
   glReadPixels(x, y, rgba.width, rgba.height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.pixels);
   glPixelStorei(GL_PACK_ROW_LENGTH, 0);

@@ -137,6 +137,9 @@ bool FinishGLFrame(int32_t window_epoch);
 // the pixmap's size from GL's (x, y) (bottom-left based) into it.
 void DrawGLPixels(const TPixmap& rgba, int32_t x, int32_t y);
 void ReadGLPixels(TPixmap& rgba, int32_t x, int32_t y);
+// The same from the framebuffer bound now, without sending the queue (which
+// may be meant for another target).
+void ReadBoundGLPixels(TPixmap& rgba, int32_t x, int32_t y);
 
 // Binds a texture to upload texels into it, through the binding GL is
 // believed to hold; counts the upload and marks every texture changed.

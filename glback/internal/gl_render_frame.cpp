@@ -110,12 +110,15 @@ Ref<TPixmap> TGLRenderFrame::ReadPixels() {
     // Read where it lies, without sending the queue meant for another target.
     const GLFramebufferCalls& gl = GLBack().shared.framebuffer;
     gl.bind(GL_FRAMEBUFFER, framebuffer);
-    glPixelStorei(GL_PACK_ROW_LENGTH, rows->pitch / 4);
-    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rows->pixels);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    ReadBoundGLPixels(*rows, 0, 0);
     gl.bind(GL_FRAMEBUFFER, c.target.framebuffer);
   }
-  return YFlipPixmap(rows);
+  // GL reads bottom row first: turned over in place rather than into a copy.
+  const auto row_bytes = static_cast<size_t>(width) * 4;
+  for (int32_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+    std::swap_ranges(rows->PixelPtr(0, top), rows->PixelPtr(0, top) + row_bytes, rows->PixelPtr(0, bottom));
+  }
+  return rows;
 }
 
 void TGLRenderFrame::WritePixels(const TPixmap& pixmap) {
@@ -162,8 +165,6 @@ Ref<TGLRenderFrame> TGLRenderFrame::Create(int32_t width, int32_t height, int32_
     NoteFailure("GL has no memory for a texture of " + SizeText(tex_width, tex_height));
     return nullptr;
   }
-  frame->tex_width = tex_width;
-  frame->tex_height = tex_height;
   frame->width = width;
   frame->height = height;
   frame->flags = flags;

@@ -49,8 +49,6 @@ class TGLRenderFrame : public TGLImageFrame {
   // can draw into, or the texture can't be had. Needs a current context.
   static Ref<TGLRenderFrame> Create(int32_t width, int32_t height, int32_t flags);
 
-  int32_t tex_width = 0;
-  int32_t tex_height = 0;
   // The native context it was made in.
   int32_t home = 0;
   // Per native context handle, the framebuffer made there.

@@ -237,7 +237,6 @@ struct GLShared {
   // The back end's two drivers, made on first use (they hold no state).
   Ref<TGLGraphicsDriver> graphics_driver;
   Ref<TGLVex2DDriver> vex2d_driver;
-  bool vex2d_driver_made = false;
 };
 
 struct GLBackState {
