@@ -2,6 +2,7 @@
 
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
+#include "stream/internal/stream_closer.h"
 #include "stream/internal/url_subject.h"
 #include "stream/stream_exception.h"
 #include "stream/stream_factory.h"
@@ -15,29 +16,11 @@ Ref<TPixmapLoader>& ChainHead() {
   return head;
 }
 
-// Closes the stream however the loaders end.
-class ClosingGuard {
- public:
-  explicit ClosingGuard(const Ref<TStream>& stream) : stream_(stream) {}
-  ClosingGuard(const ClosingGuard&) = delete;
-  ClosingGuard& operator=(const ClosingGuard&) = delete;
-  ~ClosingGuard() {
-    try {
-      stream_->Close();
-    } catch (const Thrown&) {
-      // A failing close must not replace the result or the exception in flight.
-    }
-  }
-
- private:
-  Ref<TStream> stream_;
-};
-
 // A loader that does not know the data declines without a word; one that
 // knows it and fails notes why. The caller names what is left.
 Ref<TPixmap> RunLoaders(Ref<TStream> stream) {
   if (!stream) return nullptr;
-  ClosingGuard closer(stream);
+  StreamCloser closer(stream);
   const int32_t pos = stream->Pos();
   if (pos == -1) {
     NoteFailure("the stream can't tell its position");

@@ -12,6 +12,7 @@
 #include "pixmap/internal/png_decode.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
+#include "stream/internal/stream_closer.h"
 #include "stream/internal/url_subject.h"
 #include "stream/stream.h"
 #include "stream/stream_factory.h"

@@ -16,13 +16,13 @@ namespace {
 class TMixerMusic final : public TMusic {
  public:
   TMixerMusic(Ref<TStream> stream, SDL_RWops* rw, Mix_Music* music)
-      : _stream(std::move(stream)), rw_(rw), music_(music) {}
+      : stream_(std::move(stream)), rw_(rw), music_(music) {}
   ~TMixerMusic() override {
     // Freeing stops the piece if it plays; only then may its source go.
     Mix_FreeMusic(music_);
     SDL_FreeRW(rw_);
     try {
-      _stream->Close();
+      stream_->Close();
     } catch (const Thrown&) {
       // A failing close must not escape a destructor.
     }
@@ -30,7 +30,7 @@ class TMixerMusic final : public TMusic {
   Mix_Music* Music() const { return music_; }
 
  private:
-  Ref<TStream> _stream;
+  Ref<TStream> stream_;
   SDL_RWops* rw_;
   Mix_Music* music_;
 };

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "pixmap/pixmap.h"
-#include "runtime/exception.h"
 #include "stream/stream.h"
 
 namespace tazmix {
@@ -13,23 +12,5 @@ namespace tazmix {
 // every way out. Null without a note when the data is no PNG (a loader chain
 // asks the next loader then); every other failure notes its reason.
 Ref<TPixmap> DecodePNG(const Ref<TStream>& stream);
-
-// Closes the stream on every way out; a failing close never replaces the
-// result or the exception in flight.
-class StreamCloser {
- public:
-  explicit StreamCloser(const Ref<TStream>& stream) : stream_(stream) {}
-  StreamCloser(const StreamCloser&) = delete;
-  StreamCloser& operator=(const StreamCloser&) = delete;
-  ~StreamCloser() {
-    try {
-      stream_->Close();
-    } catch (const Thrown&) {
-    }
-  }
-
- private:
-  Ref<TStream> stream_;
-};
 
 }  // namespace tazmix

@@ -12,6 +12,7 @@
 #include "pixmap/pixmap.h"
 #include "pixmap/platform/web/png_header.h"
 #include "runtime/error_report.h"
+#include "stream/internal/stream_closer.h"
 #include "stream/load_save.h"
 #include "stream/stream.h"
 
