@@ -30,12 +30,8 @@ class RenderImageScene : public Scene {
       : n_(n), scale_(scale), through_(through), minimap_(minimap) {}
 
   bool Load(const SceneOptions& options) override {
-    const std::string path = options.assets + "/sprite.png";
-    sprite_ = LoadImage(String::FromUTF8String(path), IMAGE_FILTERED);
-    if (!sprite_) {
-      std::fprintf(stderr, "cannot load %s\n", path.c_str());
-      return false;
-    }
+    sprite_ = LoadSceneImage(options, "sprite.png");
+    if (!sprite_) return false;
     MidHandleImage(sprite_);
     if (through_) {
       target_ = CreateRenderImage(kSceneWidth / scale_, kSceneHeight / scale_, 0);

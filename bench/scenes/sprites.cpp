@@ -48,12 +48,8 @@ class SpriteScene : public Scene {
   }
 
   bool Load(const SceneOptions& options) override {
-    const std::string path = options.assets + "/sprite.png";
-    image_ = LoadImage(String::FromUTF8String(path), IMAGE_FILTERED);
-    if (!image_) {
-      std::fprintf(stderr, "cannot load %s\n", path.c_str());
-      return false;
-    }
+    image_ = LoadSceneImage(options, "sprite.png");
+    if (!image_) return false;
     MidHandleImage(image_);
     return true;
   }

@@ -44,9 +44,9 @@ class WordGridScene : public Scene {
   }
 
   bool Load(const SceneOptions& options) override {
-    tile_ = LoadPicture(options, "tile.png");
-    clock_ = LoadPicture(options, "clock.png");
-    hand_ = LoadPicture(options, "hand.png");
+    tile_ = LoadSceneImage(options, "tile.png");
+    clock_ = LoadSceneImage(options, "clock.png");
+    hand_ = LoadSceneImage(options, "hand.png");
     big_font_ = LoadFont(options, 80);
     small_font_ = LoadFont(options, 16);
     if (!tile_ || !clock_ || !hand_ || !big_font_ || !small_font_) return false;
@@ -138,13 +138,6 @@ class WordGridScene : public Scene {
   }
 
  private:
-  static Ref<TImage> LoadPicture(const SceneOptions& options, const char* name) {
-    const std::string path = options.assets + "/" + name;
-    Ref<TImage> image = LoadImage(String::FromUTF8String(path), IMAGE_FILTERED);
-    if (!image) std::fprintf(stderr, "cannot load %s\n", path.c_str());
-    return image;
-  }
-
   static Ref<TImageFont> LoadFont(const SceneOptions& options, int32_t size) {
     Ref<TImageFont> font = LoadImageFont(String::FromUTF8String(options.font), size, FONT_SMOOTH);
     if (!font) {

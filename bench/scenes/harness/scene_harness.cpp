@@ -232,6 +232,13 @@ void SceneTimer::PrintResult(const std::string& scene, int32_t n) const {
   std::fflush(stdout);
 }
 
+Ref<TImage> LoadSceneImage(const SceneOptions& options, const char* name) {
+  const std::string path = options.assets + "/" + name;
+  Ref<TImage> image = LoadImage(String::FromUTF8String(path), IMAGE_FILTERED);
+  if (!image) std::fprintf(stderr, "cannot load %s\n", path.c_str());
+  return image;
+}
+
 bool WritePPM(const TPixmap& frame, const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;

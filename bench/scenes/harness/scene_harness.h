@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "draw2d/image.h"
 #include "pixmap/pixmap.h"
 
 namespace tazmix::bench {
@@ -80,6 +81,10 @@ class SceneTimer {
   uint64_t allocs_start_ = 0;
   uint64_t allocs_end_ = 0;
 };
+
+// `name` from the scene's assets, filtered; Null (after a line on standard
+// error) when it cannot be loaded.
+Ref<TImage> LoadSceneImage(const SceneOptions& options, const char* name);
 
 // A frame read back (top row first) as a binary PPM; false when it cannot be written.
 bool WritePPM(const TPixmap& frame, const std::string& path);
