@@ -6,11 +6,11 @@
 // Controls: none, the view scrolls along the landscape by itself; Escape
 // ends.
 //
-//   render_image [--frames N] [--grab OUT.png]
+//   render_image [--grab OUT.png]
 //
-// Closing the window ends it too, --frames N after N frames. With --grab it
-// draws one frame, saves it as a PNG and ends: exit code 0, or 1 when
-// something could not be made, loaded or written.
+// Closing the window ends it too. With --grab it draws one frame, saves it
+// as a PNG and ends: exit code 0, or 1 when something could not be made,
+// loaded or written.
 #include <cmath>
 #include <cstdio>
 
@@ -98,15 +98,13 @@ void DrawFrame(const Ref<TImage>& view, const Ref<TImage>& map, const Ref<TImage
 }
 
 int RenderImageMain() {
-  int32_t frames = -1;  // until Escape
   String grab_path;
   for (size_t i = 1; i + 1 < ApplicationArgs.size(); i += 2) {
-    if (ApplicationArgs[i] == "--frames") frames = ApplicationArgs[i + 1].ToInt();
     if (ApplicationArgs[i] == "--grab") grab_path = ArgumentPath(ApplicationArgs[i + 1]);
   }
 
-  InitGLVex2DDriver();
-  InitPNGLoader();
+  InitTazmix();
+  ApplicationTitle = "render_image";
   if (!OpenGraphics(kWindowWidth, kWindowHeight, 0, 60, 0)) {
     std::fprintf(stderr, "render_image: no OpenGL window\n");
     return 1;
@@ -136,7 +134,7 @@ int RenderImageMain() {
     return 0;
   }
 
-  for (int32_t frame = 0; frame != frames && !KeyHit(KEY_ESCAPE) && !AppTerminate(); ++frame) {
+  for (int32_t frame = 0; !KeyHit(KEY_ESCAPE) && !AppTerminate(); ++frame) {
     DrawFrame(view, map, ball, frame);
     Flip(-1);
   }

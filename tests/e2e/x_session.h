@@ -277,18 +277,27 @@ inline std::string XDoTool(const VirtualDisplay& display, const std::vector<std:
   return XClient(display, "xdotool", args);
 }
 
-// The visible window with exactly this title, waiting up to `ms` for it;
-// "" when none appeared, or at once when `owner` (the program that is to
-// open it) has ended.
-inline std::string FindWindow(const VirtualDisplay& display, const std::string& title, int ms,
-                              Program* owner = nullptr) {
+// The first visible window xdotool's search finds with `criteria` (such as
+// {"--name", "^Title$"} or {"--pid", "123"}), waiting up to `ms` for it; ""
+// when none appeared, or at once when `owner` (the program that is to open
+// it) has ended.
+inline std::string SearchWindow(const VirtualDisplay& display, const std::vector<std::string>& criteria, int ms,
+                                Program* owner = nullptr) {
+  std::vector<std::string> args = {"search", "--onlyvisible"};
+  args.insert(args.end(), criteria.begin(), criteria.end());
   const Deadline deadline(ms);
   for (;;) {
-    std::string out = XDoTool(display, {"search", "--onlyvisible", "--name", "^" + title + "$"});
+    std::string out = XDoTool(display, args);
     if (const size_t end = out.find('\n'); end != std::string::npos && end > 0) return out.substr(0, end);
     if (deadline.Passed() || (owner && !owner->Running())) return "";
     Sleep(100);
   }
+}
+
+// The visible window with exactly this title, as SearchWindow.
+inline std::string FindWindow(const VirtualDisplay& display, const std::string& title, int ms,
+                              Program* owner = nullptr) {
+  return SearchWindow(display, {"--name", "^" + title + "$"}, ms, owner);
 }
 
 struct Geometry {

@@ -35,18 +35,6 @@ std::vector<std::string> ExampleNames() {
   return names;
 }
 
-// The visible window of the process, waiting up to `ms`; "" once the program
-// has ended or the time is up.
-std::string WindowOf(const VirtualDisplay& display, Program& program, int ms) {
-  const Deadline deadline(ms);
-  for (;;) {
-    const std::string out = XDoTool(display, {"search", "--onlyvisible", "--pid", std::to_string(program.Pid())});
-    if (const size_t end = out.find('\n'); end != std::string::npos && end > 0) return out.substr(0, end);
-    if (deadline.Passed() || !program.Running()) return "";
-    Sleep(100);
-  }
-}
-
 // The window's part of the screen.
 Ref<TPixmap> WindowPicture(const Screenshot& shot, const Geometry& g) {
   Ref<TPixmap> picture = CreatePixmap(g.width, g.height, FORMAT_RGB24);
@@ -92,7 +80,7 @@ TEST_P(ExampleRunTest, OpensDrawsAndEndsOnEscape) {
   VirtualDisplay display;
   ASSERT_TRUE(display.Running()) << "Xvfb did not start";
   Program program(kExamples + name, {}, display);
-  const std::string window = WindowOf(display, program, Within(30000));
+  const std::string window = SearchWindow(display, {"--pid", std::to_string(program.Pid())}, Within(30000), &program);
   ASSERT_FALSE(window.empty()) << "no window; the example " << program.Describe();
   const Geometry g = WindowGeometry(display, window);
   ASSERT_GT(g.width, 0);
