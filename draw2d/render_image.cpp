@@ -79,8 +79,7 @@ void ChangeTarget(TVex2DGraphics& g, const Ref<TRenderImage>& target) {
 // Sends the surface of the current target, caught up with its size.
 void SendSurface(TVex2DGraphics& g) {
   AdoptSurfaceSize(g);
-  ApplyVirtualResolution(g.vres_width, g.vres_height);
-  SetViewport(g.viewport_x, g.viewport_y, g.viewport_w, g.viewport_h);
+  SendSurfaceLayout(g);
 }
 
 }  // namespace

@@ -15,14 +15,16 @@ Ref<Object> WindowSizeHook(int32_t, const Ref<Object>& data, const Ref<Object>&)
   // The event may concern another window; the size is read from the current
   // graphics' own context, so only a real change does anything.
   TVex2DGraphics* g = TVex2DGraphics::Current();
-  if (g && CurrentVex2DDriver() && AdoptSurfaceSize(*g)) {
-    ApplyVirtualResolution(g->vres_width, g->vres_height);
-    SetViewport(g->viewport_x, g->viewport_y, g->viewport_w, g->viewport_h);
-  }
+  if (g && CurrentVex2DDriver() && AdoptSurfaceSize(*g)) SendSurfaceLayout(*g);
   return data;
 }
 
 }  // namespace
+
+void SendSurfaceLayout(TVex2DGraphics& g) {
+  ApplyVirtualResolution(g.vres_width, g.vres_height);
+  SetViewport(g.viewport_x, g.viewport_y, g.viewport_w, g.viewport_h);
+}
 
 void ApplyVirtualResolution(float width, float height) {
   TVex2DGraphics& g = CurrentGraphics("ApplyVirtualResolution");

@@ -20,6 +20,9 @@ void ApplyVirtualResolution(float width, float height);
 // new size. A size of 0 or less (a minimised window) is not taken. Returns
 // true when the state changed; sends nothing.
 bool AdoptSurfaceSize(TVex2DGraphics& g);
+// Sends the current graphics g's virtual resolution and viewport to the
+// driver, laid out for the size g holds.
+void SendSurfaceLayout(TVex2DGraphics& g);
 
 // Listens for EVENT_WINDOWSIZE: the current graphics adopts its context's
 // size and re-sends its virtual resolution and viewport. Once.
