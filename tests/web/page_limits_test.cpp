@@ -2,6 +2,7 @@
 // failures, and a program that calls them still links for the web.
 #include <gtest/gtest.h>
 
+#include "audio/music.h"
 #include "runtime/error_report.h"
 #include "system/clipboard.h"
 #include "system/gamepad.h"
@@ -24,6 +25,16 @@ TEST(PageLimits, ClipboardPadsAndUserFilesFailAsDocumented) {
   EXPECT_EQ(UserDataDir(), String());
   EXPECT_EQ(LastErrorText(), "UserDataDir(\"game\"): a page keeps no files between visits");
   ApplicationName = String();
+}
+
+// Under node there is no Web Audio: the music calls find no graph and must
+// not reach for one.
+TEST(PageLimits, MusicCallsWithoutAudioDoNothing) {
+  StopMusic(100);
+  PauseMusic();
+  ResumeMusic();
+  SetMusicVolume(0.5f);
+  EXPECT_FALSE(MusicPlaying());
 }
 
 }  // namespace
