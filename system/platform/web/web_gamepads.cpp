@@ -92,7 +92,8 @@ EM_JS(int, RumbleBrowserPad, (int index, double strong, double weak, double ms),
     var pad = navigator.getGamepads()[index];
     var motors = pad && pad.vibrationActuator;
     if (!motors || !motors.playEffect) return 0;
-    // Browsers refuse effects longer than 5 seconds.
+    // Browsers refuse effects longer than 5 seconds; a new effect ends the
+    // one playing, so a stop is an effect of nothing.
     var effect = {duration : Math.min(ms, 5000), strongMagnitude : strong, weakMagnitude : weak};
     motors.playEffect('dual-rumble', effect).catch(function(){});
     return 1;
