@@ -5,6 +5,7 @@
 
 #include "runtime/internal/utf8.h"
 #include "system/event.h"
+#include "system/internal/control_character_keys.h"
 #include "system/platform/sdl_gamepads.h"
 #include "system/platform/sdl_key_codes.h"
 #include "system/platform/sdl_window_registry.h"
@@ -41,10 +42,6 @@ int32_t ButtonFromSDL(Uint8 button) {
     default: return 0;
   }
 }
-
-// Keys that type a control character on the other platform; SDL's text
-// input leaves them out.
-bool TypesControlCharacter(int32_t code) { return code == 8 || code == 9 || code == 13 || code == 27; }
 
 }  // namespace
 

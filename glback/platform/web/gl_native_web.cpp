@@ -14,6 +14,7 @@
 #include "glback/internal/gl_display_modes.h"
 #include "glback/internal/gl_pixel_format.h"
 #include "glback/platform/gl_native.h"
+#include "glback/platform/web/web_gl_state.h"
 #include "graphics/graphics_flags.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
@@ -22,36 +23,19 @@
 
 namespace tazmix {
 
+WebGLState& WebGL() {
+  static auto* state = new WebGLState();
+  return *state;
+}
+
 namespace {
 
 constexpr const char* kCanvas = "#canvas";
 // The one widget a page has: its canvas.
 constexpr int32_t kCanvasWidget = 1;
 
-struct NativeContext {
-  int32_t kind = GL_CONTEXT_WINDOWED;
-  GLNativeSettings settings;
-};
-
-struct WebGLState {
-  EGLDisplay display = EGL_NO_DISPLAY;
-  EGLSurface surface = EGL_NO_SURFACE;
-  EGLContext context = EGL_NO_CONTEXT;
-  std::map<int32_t, NativeContext> contexts;
-  int32_t next_handle = 1;
-  int32_t current = 0;
-  bool listening = false;
-  // Counts the canvas's changes of size: it no longer shows the last frame.
-  int32_t window_epoch = 0;
-};
-
-WebGLState& State() {
-  static auto* state = new WebGLState();
-  return *state;
-}
-
-NativeContext* Find(int32_t handle) {
-  auto& contexts = State().contexts;
+WebNativeContext* Find(int32_t handle) {
+  auto& contexts = WebGL().contexts;
   const auto it = contexts.find(handle);
   return it == contexts.end() ? nullptr : &it->second;
 }
@@ -71,20 +55,20 @@ void FollowCanvasSize() {
   int32_t width = 0, height = 0;
   CanvasSize(width, height);
   bool changed = false;
-  for (auto& [handle, rec] : State().contexts) {
+  for (auto& [handle, rec] : WebGL().contexts) {
     if (rec.settings.width == width && rec.settings.height == height) continue;
     rec.settings.width = width;
     rec.settings.height = height;
     changed = true;
   }
   if (changed) {
-    ++State().window_epoch;
+    ++WebGL().window_epoch;
     QueueWebInput(WebInput{EVENT_WINDOWSIZE, 0, 0, width, height});
   }
 }
 
 bool AnyResizable() {
-  for (const auto& [handle, rec] : State().contexts) {
+  for (const auto& [handle, rec] : WebGL().contexts) {
     if (rec.settings.flags & GRAPHICS_RESIZABLE) return true;
   }
   return false;
@@ -132,7 +116,7 @@ EM_BOOL OnCanvasResized(int, const void*, void*) {
 // The WebGL context of the canvas, made once with the first pixel format
 // asked for; it lives as long as the page.
 bool BringUp(const GLPixelFormatRequest& format) {
-  WebGLState& s = State();
+  WebGLState& s = WebGL();
   if (s.context != EGL_NO_CONTEXT) return true;
   if (!HasCanvas()) {
     NoteFailure("no display (the page has no canvas)");
@@ -174,8 +158,8 @@ bool BringUp(const GLPixelFormatRequest& format) {
   return true;
 }
 
-int32_t Register(const NativeContext& rec) {
-  WebGLState& s = State();
+int32_t Register(const WebNativeContext& rec) {
+  WebGLState& s = WebGL();
   while (s.next_handle <= 0 || s.contexts.count(s.next_handle) != 0) {
     s.next_handle = s.next_handle <= 0 ? 1 : s.next_handle + 1;
   }
@@ -227,7 +211,7 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
   } else {
     emscripten_set_canvas_element_size(kCanvas, width, height);
   }
-  NativeContext rec;
+  WebNativeContext rec;
   rec.kind = depth == 0 ? GL_CONTEXT_WINDOWED : GL_CONTEXT_FULLSCREEN;
   rec.settings = {width, height, depth, hertz, flags};
   CanvasSize(rec.settings.width, rec.settings.height);
@@ -242,7 +226,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
     return 0;
   }
   if (!BringUp(PixelFormatRequestFromFlags(flags))) return 0;
-  NativeContext rec;
+  WebNativeContext rec;
   rec.kind = GL_CONTEXT_ATTACHED;
   rec.settings.flags = flags;
   CanvasSize(rec.settings.width, rec.settings.height);
@@ -253,20 +237,20 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
 void GLNativeShareContexts() {}
 
 GLNativeSettings GLNativeQuerySettings(int32_t handle) {
-  NativeContext* rec = Find(handle);
+  WebNativeContext* rec = Find(handle);
   if (!rec) return {};
   if (rec->kind == GL_CONTEXT_ATTACHED) CanvasSize(rec->settings.width, rec->settings.height);
   return rec->settings;
 }
 
-void GLNativeMakeCurrent(int32_t handle) { State().current = Find(handle) ? handle : 0; }
+void GLNativeMakeCurrent(int32_t handle) { WebGL().current = Find(handle) ? handle : 0; }
 
-int32_t GLNativeCurrent() { return State().current; }
+int32_t GLNativeCurrent() { return WebGL().current; }
 
 void GLNativeClose(int32_t handle) {
   if (!Find(handle)) return;
-  if (State().current == handle) State().current = 0;
-  State().contexts.erase(handle);
+  if (WebGL().current == handle) WebGL().current = 0;
+  WebGL().contexts.erase(handle);
 }
 
 // The frame goes to the canvas, which the browser shows when the program
@@ -287,21 +271,21 @@ void GiveTheBrowserItsTurn(int32_t sync) {
 }
 
 void GLNativeFlip(int32_t sync) {
-  if (!State().current) return;
+  if (!WebGL().current) return;
   emscripten_webgl_commit_frame();
   GiveTheBrowserItsTurn(sync);
 }
 
 // The canvas keeps showing the frame committed last.
 void GLNativeSkipFlip(int32_t sync) {
-  if (!State().current) return;
+  if (!WebGL().current) return;
   GiveTheBrowserItsTurn(sync);
 }
 
-int32_t GLNativeWindowEpoch(int32_t handle) { return Find(handle) ? State().window_epoch : 0; }
+int32_t GLNativeWindowEpoch(int32_t handle) { return Find(handle) ? WebGL().window_epoch : 0; }
 
 int32_t GLNativeSetFullScreen(int32_t handle, int32_t on) {
-  NativeContext* rec = Find(handle);
+  WebNativeContext* rec = Find(handle);
   if (!rec) {
     NoteFailure(String("the graphics are closed"));
     return 0;

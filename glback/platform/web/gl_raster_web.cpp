@@ -5,20 +5,11 @@
 // glBitmap without a bitmap (it moves the raster position only).
 #include <GL/gl.h>
 
+#include "glback/platform/web/web_gl_state.h"
+
 namespace {
 
-struct RasterState {
-  float x = 0;  // window coordinates, y up
-  float y = 0;
-  float zoom_x = 1;
-  float zoom_y = 1;
-  GLuint texture = 0;
-};
-
-RasterState& Raster() {
-  static RasterState state;
-  return state;
-}
+tazmix::WebRasterState& Raster() { return tazmix::WebGL().raster; }
 
 }  // namespace
 
@@ -53,7 +44,7 @@ void glBitmap(GLsizei, GLsizei, GLfloat, GLfloat, GLfloat xmove, GLfloat ymove, 
 
 void glDrawPixels(GLsizei width, GLsizei height, GLenum format, GLenum type, const void* pixels) {
   if (format != GL_RGBA || type != GL_UNSIGNED_BYTE || width <= 0 || height <= 0) return;
-  RasterState& r = Raster();
+  tazmix::WebRasterState& r = Raster();
   GLint viewport[4], bound = 0;
   glGetIntegerv(GL_VIEWPORT, viewport);
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);

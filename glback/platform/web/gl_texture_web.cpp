@@ -13,24 +13,11 @@
 #include <cstring>
 #include <vector>
 
+#include "glback/platform/web/web_gl_state.h"
+
 namespace {
 
-struct PixelTransferState {
-  GLint proxy_width = 0;
-  GLint proxy_height = 0;
-  GLint unpack_row_length = 0;
-  GLint unpack_skip_pixels = 0;
-  GLint unpack_skip_rows = 0;
-  GLint unpack_alignment = 4;
-  GLint pack_row_length = 0;
-  GLint pack_alignment = 4;
-  std::vector<unsigned char> copy;
-};
-
-PixelTransferState& Transfer() {
-  static auto* state = new PixelTransferState();
-  return *state;
-}
+tazmix::WebPixelTransferState& Transfer() { return tazmix::WebGL().transfer; }
 
 GLint BytesPerPixel(GLenum format, GLenum type) {
   if (type != GL_UNSIGNED_BYTE) return 0;  // the back end moves bytes only
@@ -52,7 +39,7 @@ size_t Stride(GLint pixels, GLint bytes, GLint alignment) {
 // The pixels of a width x height upload as WebGL reads them (rows packed at
 // the current alignment), or `pixels` itself when they are already so.
 const void* PackedUpload(GLsizei width, GLsizei height, GLenum format, GLenum type, const void* pixels) {
-  PixelTransferState& s = Transfer();
+  tazmix::WebPixelTransferState& s = Transfer();
   const GLint bytes = BytesPerPixel(format, type);
   const GLint row_length = s.unpack_row_length > 0 ? s.unpack_row_length : width;
   if (!pixels || bytes == 0 || (row_length == width && s.unpack_skip_pixels == 0 && s.unpack_skip_rows == 0)) {
@@ -81,7 +68,7 @@ void __real_glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsize
 void __real_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, void* pixels);
 
 void __wrap_glPixelStorei(GLenum name, GLint value) {
-  PixelTransferState& s = Transfer();
+  tazmix::WebPixelTransferState& s = Transfer();
   switch (name) {
     case GL_UNPACK_ROW_LENGTH: s.unpack_row_length = value; return;
     case GL_UNPACK_SKIP_PIXELS: s.unpack_skip_pixels = value; return;
@@ -117,7 +104,7 @@ void __wrap_glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsize
 
 void __wrap_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
                          void* pixels) {
-  PixelTransferState& s = Transfer();
+  tazmix::WebPixelTransferState& s = Transfer();
   const GLint bytes = BytesPerPixel(format, type);
   if (s.pack_row_length <= 0 || s.pack_row_length == width || bytes == 0 || width <= 0 || height <= 0) {
     __real_glReadPixels(x, y, width, height, format, type, pixels);
@@ -134,7 +121,7 @@ void __wrap_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum
 }
 
 void glGetTexLevelParameteriv(GLenum target, GLint, GLenum name, GLint* value) {
-  const PixelTransferState& s = Transfer();
+  const tazmix::WebPixelTransferState& s = Transfer();
   const bool proxy = target == GL_PROXY_TEXTURE_2D;
   *value = !proxy ? 0 : name == GL_TEXTURE_WIDTH ? s.proxy_width : name == GL_TEXTURE_HEIGHT ? s.proxy_height : 0;
 }

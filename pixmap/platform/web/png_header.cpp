@@ -9,14 +9,12 @@ namespace tazmix {
 
 namespace {
 
-constexpr uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-
 uint32_t Big32(const uint8_t* p) { return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3]; }
 
 }  // namespace
 
 bool HasPngSignature(const uint8_t* data, size_t size) {
-  return size >= 8 && std::memcmp(data, kSignature, 8) == 0;
+  return size >= sizeof kPngSignature && std::memcmp(data, kPngSignature, sizeof kPngSignature) == 0;
 }
 
 const char* ReadPngHeader(const uint8_t* data, size_t size, PngHeaderInfo* out) {

@@ -8,6 +8,9 @@
 
 namespace tazmix {
 
+// The eight bytes every PNG file starts with.
+inline constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
 struct PngHeaderInfo {
   int32_t width = 0;
   int32_t height = 0;

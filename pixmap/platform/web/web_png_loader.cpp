@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "pixmap/internal/png_decode.h"
+#include "pixmap/pixel_convert.h"
 #include "pixmap/pixel_format.h"
 #include "pixmap/pixmap.h"
 #include "pixmap/platform/web/png_header.h"
@@ -79,15 +80,12 @@ EM_ASYNC_JS(int, DecodePictureInBrowser, (const uint8_t* data, int size, uint8_t
   return 1;
 });
 
-// The decoded RGBA pixels in the pixmap's format.
+// The decoded RGBA pixels in the pixmap's format. A grey picture comes back
+// with R = G = B, so the grey the conversion averages is the file's own.
 void StorePixels(const std::vector<uint8_t>& rgba, TPixmap& pixmap) {
-  const int32_t bytes = BytesPerPixel[pixmap.format];
   for (int32_t y = 0; y < pixmap.height; ++y) {
-    const uint8_t* from = rgba.data() + size_t(y) * size_t(pixmap.width) * 4;
-    uint8_t* to = pixmap.PixelPtr(0, y);
-    for (int32_t x = 0; x < pixmap.width; ++x, from += 4, to += bytes) {
-      for (int32_t c = 0; c < bytes; ++c) to[c] = from[c];
-    }
+    ConvertPixels(rgba.data() + size_t(y) * size_t(pixmap.width) * 4, FORMAT_RGBA32, pixmap.PixelPtr(0, y),
+                  pixmap.format, pixmap.width);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "system/platform/web/web_gamepads.h"
 
+#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <array>
@@ -83,6 +84,24 @@ void Report(int32_t pad, const EmscriptenGamepadEvent& state, int32_t mods) {
   }
 }
 
+// Runs the motors of the browser's pad `index` (0..1 each); 0 when it has
+// none. The browser's answer comes later and is let go: a refused effect
+// leaves the pad still, as a pad that cannot rumble would be.
+EM_JS(int, RumbleBrowserPad, (int index, double strong, double weak, double ms), {
+  try {
+    var pad = navigator.getGamepads()[index];
+    var motors = pad && pad.vibrationActuator;
+    if (!motors || !motors.playEffect) return 0;
+    // Browsers refuse effects longer than 5 seconds; a new effect ends the
+    // one playing, so a stop is an effect of nothing.
+    var effect = {duration : Math.min(ms, 5000), strongMagnitude : strong, weakMagnitude : weak};
+    motors.playEffect('dual-rumble', effect).catch(function(){});
+    return 1;
+  } catch (e) {
+    return 0;
+  }
+});
+
 }  // namespace
 
 bool StartPlatformGamepads() {
@@ -92,6 +111,17 @@ bool StartPlatformGamepads() {
   }
   Pads().started = true;
   return true;
+}
+
+bool PlatformPadRumble(int32_t pad, uint16_t low, uint16_t high, uint32_t milliseconds) {
+  if (pad < 0 || pad >= MAX_PADS || Pads().slots[static_cast<size_t>(pad)].browser_index < 0) {
+    NoteFailure("no pad is connected at this index");
+    return false;
+  }
+  const long index = Pads().slots[static_cast<size_t>(pad)].browser_index;
+  if (RumbleBrowserPad(static_cast<int>(index), low / 65535.0, high / 65535.0, milliseconds)) return true;
+  NoteFailure("this pad has no rumble motors");
+  return false;
 }
 
 void SampleWebGamepads(int32_t mods) {

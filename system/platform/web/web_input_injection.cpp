@@ -3,6 +3,7 @@
 #include "system/input_injection.h"
 
 #include "system/event.h"
+#include "system/internal/control_character_keys.h"
 #include "system/platform/web/web_input_queue.h"
 #include "system/platform/web/web_key_codes.h"
 
@@ -31,8 +32,7 @@ void InjectKey(int32_t key, int32_t down) {
   // Only keys the page's keyboard has.
   if (!WebCodeOfVirtualKey(key)) return;
   Queue(down ? EVENT_KEYDOWN : EVENT_KEYUP, key);
-  // Keys that type a control character type it here too.
-  if (down && (key == 8 || key == 9 || key == 13 || key == 27)) Queue(EVENT_KEYCHAR, key);
+  if (down && TypesControlCharacter(key)) Queue(EVENT_KEYCHAR, key);
 }
 
 void InjectKeyHit(int32_t key) {

@@ -97,9 +97,4 @@ const char* WebCodeOfVirtualKey(int32_t virtual_key) {
   return nullptr;
 }
 
-bool IsWebModifierCode(const char* code) {
-  return std::strncmp(code, "Shift", 5) == 0 || std::strncmp(code, "Control", 7) == 0 ||
-         std::strncmp(code, "Alt", 3) == 0 || std::strncmp(code, "Meta", 4) == 0;
-}
-
 }  // namespace tazmix

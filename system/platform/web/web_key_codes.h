@@ -18,7 +18,4 @@ int32_t VirtualKeyFromWeb(const char* code, const char* key);
 // layout), or nullptr; for input the program makes itself.
 const char* WebCodeOfVirtualKey(int32_t virtual_key);
 
-// True for the Shift, Control, Alt and logo keys.
-bool IsWebModifierCode(const char* code);
-
 }  // namespace tazmix

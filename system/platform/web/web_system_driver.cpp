@@ -12,6 +12,7 @@
 #include "runtime/error_report.h"
 #include "runtime/internal/utf8.h"
 #include "system/event.h"
+#include "system/internal/control_character_keys.h"
 #include "system/platform/web/web_gamepads.h"
 #include "system/platform/web/web_input_queue.h"
 #include "system/platform/web/web_key_codes.h"
@@ -51,9 +52,6 @@ int32_t ModsOf(bool shift, bool ctrl, bool alt, bool meta) {
   return (shift ? MODIFIER_SHIFT : 0) | (ctrl ? MODIFIER_CONTROL : 0) | (alt ? MODIFIER_OPTION : 0) |
          (meta ? MODIFIER_SYSTEM : 0);
 }
-
-// Keys that type a control character on the other platform.
-bool TypesControlCharacter(int32_t code) { return code == 8 || code == 9 || code == 13 || code == 27; }
 
 // Keys the browser keeps for itself: reload, full screen, its tools, and
 // whatever is pressed with Control or the logo key (other than AltGr's).
