@@ -69,7 +69,8 @@ void TVex2DGraphics::Validate() {
   SetAlpha(color_alpha);
   SetClsColor(clscolor_red, clscolor_green, clscolor_blue);
   SetLineWidth(line_width);
-  SetTransform(tform_rot, tform_scale_x, tform_scale_y);
+  SetRotation(tform_rot);
+  SetScale(tform_scale_x, tform_scale_y);
   SetViewport(viewport_x, viewport_y, viewport_w, viewport_h);
   SetOrigin(origin_x, origin_y);
   SetHandle(-handle_x, -handle_y);
