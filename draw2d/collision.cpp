@@ -1,6 +1,7 @@
 #include "draw2d/collision.h"
 
 #include "draw2d/draw_state.h"
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/vex2d_graphics.h"
 
 namespace tazmix {
@@ -41,7 +42,7 @@ int32_t ImagesOverlap(const Ref<TImage>& image1, float x1, float y1, int32_t fra
 int32_t ImagesOverlapTransformed(const Ref<TImage>& image1, float x1, float y1, int32_t frame1, float rotation1,
                                  float scale_x1, float scale_y1, const Ref<TImage>& image2, float x2, float y2,
                                  int32_t frame2, float rotation2, float scale_x2, float scale_y2) {
-  const float rotation = CurrentGraphics("ImagesOverlapTransformed").tform_rot;
+  const float rotation = DrawingGraphics("ImagesOverlapTransformed").tform_rot;
   float scale_x = 1;
   float scale_y = 1;
   GetScale(scale_x, scale_y);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draw2d/draw_state.h"
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/vex2d_graphics.h"
 
 namespace tazmix {
@@ -31,7 +32,7 @@ constexpr double kMaxTiles = 1 << 22;
 void DrawImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
   Ref<TImageFrame> f = FrameOf(image, frame);
   if (!f) return;
-  const TVex2DGraphics& g = CurrentGraphics("DrawImage");
+  const TVex2DGraphics& g = DrawingGraphics("DrawImage");
   const auto w = static_cast<float>(image->width);
   const auto h = static_cast<float>(image->height);
   const float hx = image->handle_x;
@@ -42,7 +43,7 @@ void DrawImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
 void DrawImageRect(const Ref<TImage>& image, float x, float y, float width, float height, int32_t frame) {
   Ref<TImageFrame> f = FrameOf(image, frame);
   if (!f) return;
-  const TVex2DGraphics& g = CurrentGraphics("DrawImageRect");
+  const TVex2DGraphics& g = DrawingGraphics("DrawImageRect");
   const float hx = image->handle_x;
   const float hy = image->handle_y;
   f->Draw(-hx, -hy, -hx + width, -hy + height, x + g.origin_x, y + g.origin_y, 0, 0,
@@ -53,7 +54,7 @@ void DrawSubImageRect(const Ref<TImage>& image, float x, float y, float width, f
                       float sy, float sw, float sh, float hx, float hy, int32_t frame) {
   Ref<TImageFrame> f = FrameOf(image, frame);
   if (!f) return;
-  const TVex2DGraphics& g = CurrentGraphics("DrawSubImageRect");
+  const TVex2DGraphics& g = DrawingGraphics("DrawSubImageRect");
   const float x0 = -hx * width / sw;
   const float y0 = -hy * height / sh;
   f->Draw(x0, y0, x0 + width, y0 + height, x + g.origin_x, y + g.origin_y, sx, sy, sw, sh);
@@ -62,7 +63,7 @@ void DrawSubImageRect(const Ref<TImage>& image, float x, float y, float width, f
 void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
   Ref<TImageFrame> f = FrameOf(image, frame);
   if (!f) return;
-  const TVex2DGraphics& g = CurrentGraphics("TileImage");
+  const TVex2DGraphics& g = DrawingGraphics("TileImage");
   const double w = image->width;
   const double h = image->height;
   const double fx = static_cast<double>(x) + g.origin_x - image->handle_x;
@@ -82,7 +83,7 @@ void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
   const double sx0 = FirstTile(fx, left, w);
   const double sy0 = FirstTile(fy, top, h);
   if (std::ceil((right - sx0) / w) * std::ceil((bottom - sy0) / h) > kMaxTiles) return;
-  CurrentDriver("TileImage").SetTransform(1, 0, 0, 1);
+  DrawingDriver("TileImage").SetTransform(1, 0, 0, 1);
   const auto fracx = static_cast<float>(fx - std::floor(fx));
   const auto fracy = static_cast<float>(fy - std::floor(fy));
   const auto fw = static_cast<float>(w);
@@ -93,7 +94,7 @@ void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
     }
   }
   // The graphics' matrix is as it was: the driver only gets it back.
-  CurrentDriver("TileImage").SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
+  DrawingDriver("TileImage").SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
 }
 
 }  // namespace tazmix

@@ -4,22 +4,23 @@
 #include <cmath>
 #include <numbers>
 
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/internal/outline_band.h"
 #include "draw2d/vex2d_graphics.h"
 #include "graphics/graphics.h"
 
 namespace tazmix {
 
-void Cls() { CurrentDriver("Cls").Cls(); }
+void Cls() { DrawingDriver("Cls").Cls(); }
 
 void Plot(float x, float y) {
-  const TVex2DGraphics& g = CurrentGraphics("Plot");
-  CurrentDriver("Plot").Plot(x + g.origin_x, y + g.origin_y);
+  const TVex2DGraphics& g = DrawingGraphics("Plot");
+  DrawingDriver("Plot").Plot(x + g.origin_x, y + g.origin_y);
 }
 
 void DrawLine(float x0, float y0, float x1, float y1, int32_t last_pixel) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawLine");
-  TVex2DDriver& driver = CurrentDriver("DrawLine");
+  const TVex2DGraphics& g = DrawingGraphics("DrawLine");
+  TVex2DDriver& driver = DrawingDriver("DrawLine");
   const float dx = g.handle_x + x1 - x0;
   const float dy = g.handle_y + y1 - y0;
   const float tx = x0 + g.origin_x;
@@ -31,25 +32,25 @@ void DrawLine(float x0, float y0, float x1, float y1, int32_t last_pixel) {
 }
 
 void DrawRect(float x, float y, float width, float height) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawRect");
-  CurrentDriver("DrawRect").DrawRect(g.handle_x, g.handle_y, g.handle_x + width, g.handle_y + height,
-                                     x + g.origin_x, y + g.origin_y);
+  const TVex2DGraphics& g = DrawingGraphics("DrawRect");
+  DrawingDriver("DrawRect")
+      .DrawRect(g.handle_x, g.handle_y, g.handle_x + width, g.handle_y + height, x + g.origin_x, y + g.origin_y);
 }
 
 void DrawOval(float x, float y, float width, float height) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawOval");
-  CurrentDriver("DrawOval").DrawOval(g.handle_x, g.handle_y, g.handle_x + width, g.handle_y + height,
-                                     x + g.origin_x, y + g.origin_y);
+  const TVex2DGraphics& g = DrawingGraphics("DrawOval");
+  DrawingDriver("DrawOval")
+      .DrawOval(g.handle_x, g.handle_y, g.handle_x + width, g.handle_y + height, x + g.origin_x, y + g.origin_y);
 }
 
 void DrawPoly(const std::vector<float>& xy) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawPoly");
-  CurrentDriver("DrawPoly").DrawPoly(xy, g.handle_x, g.handle_y, g.origin_x, g.origin_y);
+  const TVex2DGraphics& g = DrawingGraphics("DrawPoly");
+  DrawingDriver("DrawPoly").DrawPoly(xy, g.handle_x, g.handle_y, g.origin_x, g.origin_y);
 }
 
 void DrawRectOutline(float x, float y, float width, float height) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawRectOutline");
-  TVex2DDriver& driver = CurrentDriver("DrawRectOutline");
+  const TVex2DGraphics& g = DrawingGraphics("DrawRectOutline");
+  TVex2DDriver& driver = DrawingDriver("DrawRectOutline");
   const float w = g.line_width;
   if (!(w > 0)) return;
   const float tx = x + g.origin_x;
@@ -68,8 +69,8 @@ void DrawRectOutline(float x, float y, float width, float height) {
 }
 
 void DrawOvalOutline(float x, float y, float width, float height) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawOvalOutline");
-  TVex2DDriver& driver = CurrentDriver("DrawOvalOutline");
+  const TVex2DGraphics& g = DrawingGraphics("DrawOvalOutline");
+  TVex2DDriver& driver = DrawingDriver("DrawOvalOutline");
   const double w = g.line_width;
   const double rx = width * 0.5;
   const double ry = height * 0.5;
@@ -101,8 +102,8 @@ void DrawOvalOutline(float x, float y, float width, float height) {
 }
 
 void DrawPolyOutline(const std::vector<float>& xy) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawPolyOutline");
-  TVex2DDriver& driver = CurrentDriver("DrawPolyOutline");
+  const TVex2DGraphics& g = DrawingGraphics("DrawPolyOutline");
+  TVex2DDriver& driver = DrawingDriver("DrawPolyOutline");
   const double w = g.line_width;
   if (!(w > 0)) return;
   const std::vector<BandPoint> outer = PolygonPoints(xy);
@@ -123,16 +124,16 @@ void DrawPolyOutline(const std::vector<float>& xy) {
 
 void DrawPixmap(const Ref<TPixmap>& pixmap, int32_t x, int32_t y) {
   if (!pixmap) return;
-  CurrentDriver("DrawPixmap").DrawPixmap(pixmap, x, y);
+  DrawingDriver("DrawPixmap").DrawPixmap(pixmap, x, y);
 }
 
 Ref<TPixmap> GrabPixmap(int32_t x, int32_t y, int32_t width, int32_t height) {
-  TVex2DDriver& driver = CurrentDriver("GrabPixmap");
+  TVex2DDriver& driver = DrawingDriver("GrabPixmap");
   if (width < 0 || height < 0) return nullptr;
   // Only the back buffer's pixels can be read: the rectangle is clipped to
   // it (at the size the window has now), and one that has pixels but none of
   // them on it gives Null.
-  const TVex2DGraphics& g = CurrentGraphics("GrabPixmap");
+  const TVex2DGraphics& g = DrawingGraphics("GrabPixmap");
   const int64_t w = g.surface_width > 0 ? g.surface_width : GraphicsWidth();
   const int64_t h = g.surface_height > 0 ? g.surface_height : GraphicsHeight();
   const int64_t x0 = std::clamp<int64_t>(x, 0, w);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/vex2d_graphics.h"
 #include "runtime/error_report.h"
 #include "runtime/internal/degree_trig.h"
@@ -44,8 +45,9 @@ void TellColorOutOfRange(const char* call, bool& told, int32_t red, int32_t gree
 }
 
 // The matrix of g's rotation and scale, to g, the driver and collisions.
-// Every rotated sprite comes this way, so g is looked up once by the caller.
-void ApplyTransform(TVex2DGraphics& g) {
+// Every rotated sprite comes this way, so g is looked up once by the caller,
+// and it is inlined there, so that the angle just set goes on in a register.
+[[gnu::always_inline]] inline void ApplyTransform(TVex2DGraphics& g) {
   const auto [s, c] = SinCosDegrees(g.tform_rot);
   const CollisionMatrix m{static_cast<float>(c * g.tform_scale_x), static_cast<float>(-s * g.tform_scale_y),
                           static_cast<float>(s * g.tform_scale_x), static_cast<float>(c * g.tform_scale_y)};
@@ -54,7 +56,7 @@ void ApplyTransform(TVex2DGraphics& g) {
   g.tform_jx = m.jx;
   g.tform_jy = m.jy;
   State().collision = m;
-  CurrentDriver("UpdateTransform").SetTransform(m.ix, m.iy, m.jx, m.jy);
+  DrawingDriver("UpdateTransform").SetTransform(m.ix, m.iy, m.jx, m.jy);
 }
 
 // Any bit above the lowest eight: below 0 or above 255.
@@ -63,74 +65,74 @@ bool OutOfByteRange(int32_t red, int32_t green, int32_t blue) { return ((red | g
 }  // namespace
 
 void SetColor(int32_t red, int32_t green, int32_t blue) {
-  TVex2DGraphics& g = CurrentGraphics("SetColor");
+  TVex2DGraphics& g = DrawingGraphics("SetColor");
   if (OutOfByteRange(red, green, blue)) TellColorOutOfRange("SetColor", State().color_told, red, green, blue);
   g.color_red = red;
   g.color_green = green;
   g.color_blue = blue;
-  CurrentDriver("SetColor").SetColor(red, green, blue);
+  DrawingDriver("SetColor").SetColor(red, green, blue);
 }
 
 void GetColor(int32_t& red, int32_t& green, int32_t& blue) {
-  const TVex2DGraphics& g = CurrentGraphics("GetColor");
+  const TVex2DGraphics& g = DrawingGraphics("GetColor");
   red = g.color_red;
   green = g.color_green;
   blue = g.color_blue;
 }
 
 void SetClsColor(int32_t red, int32_t green, int32_t blue) {
-  TVex2DGraphics& g = CurrentGraphics("SetClsColor");
+  TVex2DGraphics& g = DrawingGraphics("SetClsColor");
   if (OutOfByteRange(red, green, blue)) TellColorOutOfRange("SetClsColor", State().cls_color_told, red, green, blue);
   g.clscolor_red = red;
   g.clscolor_green = green;
   g.clscolor_blue = blue;
-  CurrentDriver("SetClsColor").SetClsColor(red, green, blue);
+  DrawingDriver("SetClsColor").SetClsColor(red, green, blue);
 }
 
 void GetClsColor(int32_t& red, int32_t& green, int32_t& blue) {
-  const TVex2DGraphics& g = CurrentGraphics("GetClsColor");
+  const TVex2DGraphics& g = DrawingGraphics("GetClsColor");
   red = g.clscolor_red;
   green = g.clscolor_green;
   blue = g.clscolor_blue;
 }
 
 void SetAlpha(float alpha) {
-  CurrentGraphics("SetAlpha").color_alpha = alpha;
+  DrawingGraphics("SetAlpha").color_alpha = alpha;
   if (!(alpha >= 0.0f && alpha <= 1.0f) && !State().alpha_told) {
     State().alpha_told = true;
     FailureScope scope("SetAlpha", NumberText(alpha));
     scope.Fail(String("alpha runs from 0 to 1; ") + (alpha > 1.0f ? "1" : "0") + " was used");
   }
-  CurrentDriver("SetAlpha").SetAlpha(alpha);
+  DrawingDriver("SetAlpha").SetAlpha(alpha);
 }
 
-float GetAlpha() { return CurrentGraphics("GetAlpha").color_alpha; }
+float GetAlpha() { return DrawingGraphics("GetAlpha").color_alpha; }
 
 void SetBlend(int32_t blend) {
-  CurrentGraphics("SetBlend").blend_mode = blend;
-  CurrentDriver("SetBlend").SetBlend(blend);
+  DrawingGraphics("SetBlend").blend_mode = blend;
+  DrawingDriver("SetBlend").SetBlend(blend);
 }
 
-int32_t GetBlend() { return CurrentGraphics("GetBlend").blend_mode; }
+int32_t GetBlend() { return DrawingGraphics("GetBlend").blend_mode; }
 
 void SetLineWidth(float width) {
-  CurrentGraphics("SetLineWidth").line_width = width;
-  CurrentDriver("SetLineWidth").SetLineWidth(width);
+  DrawingGraphics("SetLineWidth").line_width = width;
+  DrawingDriver("SetLineWidth").SetLineWidth(width);
 }
 
-float GetLineWidth() { return CurrentGraphics("GetLineWidth").line_width; }
+float GetLineWidth() { return DrawingGraphics("GetLineWidth").line_width; }
 
 void SetViewport(int32_t x, int32_t y, int32_t width, int32_t height) {
-  TVex2DGraphics& g = CurrentGraphics("SetViewport");
+  TVex2DGraphics& g = DrawingGraphics("SetViewport");
   g.viewport_x = x;
   g.viewport_y = y;
   g.viewport_w = width;
   g.viewport_h = height;
-  CurrentDriver("SetViewport").SetViewport(x, y, width, height);
+  DrawingDriver("SetViewport").SetViewport(x, y, width, height);
 }
 
 void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
-  const TVex2DGraphics& g = CurrentGraphics("GetViewport");
+  const TVex2DGraphics& g = DrawingGraphics("GetViewport");
   x = g.viewport_x;
   y = g.viewport_y;
   width = g.viewport_w;
@@ -138,52 +140,52 @@ void GetViewport(int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
 }
 
 void SetOrigin(float x, float y) {
-  TVex2DGraphics& g = CurrentGraphics("SetOrigin");
+  TVex2DGraphics& g = DrawingGraphics("SetOrigin");
   g.origin_x = x;
   g.origin_y = y;
 }
 
 void GetOrigin(float& x, float& y) {
-  const TVex2DGraphics& g = CurrentGraphics("GetOrigin");
+  const TVex2DGraphics& g = DrawingGraphics("GetOrigin");
   x = g.origin_x;
   y = g.origin_y;
 }
 
 void SetHandle(float x, float y) {
-  TVex2DGraphics& g = CurrentGraphics("SetHandle");
+  TVex2DGraphics& g = DrawingGraphics("SetHandle");
   g.handle_x = -x;
   g.handle_y = -y;
 }
 
 void GetHandle(float& x, float& y) {
-  const TVex2DGraphics& g = CurrentGraphics("GetHandle");
+  const TVex2DGraphics& g = DrawingGraphics("GetHandle");
   x = -g.handle_x;
   y = -g.handle_y;
 }
 
 void SetRotation(float degrees) {
-  TVex2DGraphics& g = CurrentGraphics("SetRotation");
+  TVex2DGraphics& g = DrawingGraphics("SetRotation");
   g.tform_rot = degrees;
   ApplyTransform(g);
 }
 
-float GetRotation() { return CurrentGraphics("GetRotation").tform_rot; }
+float GetRotation() { return DrawingGraphics("GetRotation").tform_rot; }
 
 void SetScale(float x, float y) {
-  TVex2DGraphics& g = CurrentGraphics("SetScale");
+  TVex2DGraphics& g = DrawingGraphics("SetScale");
   g.tform_scale_x = x;
   g.tform_scale_y = y;
   ApplyTransform(g);
 }
 
 void GetScale(float& x, float& y) {
-  const TVex2DGraphics& g = CurrentGraphics("GetScale");
+  const TVex2DGraphics& g = DrawingGraphics("GetScale");
   x = g.tform_scale_x;
   y = g.tform_scale_y;
 }
 
 void SetTransform(float degrees, float scale_x, float scale_y) {
-  TVex2DGraphics& g = CurrentGraphics("SetTransform");
+  TVex2DGraphics& g = DrawingGraphics("SetTransform");
   g.tform_rot = degrees;
   g.tform_scale_x = scale_x;
   g.tform_scale_y = scale_y;
@@ -191,12 +193,12 @@ void SetTransform(float degrees, float scale_x, float scale_y) {
 }
 
 void SetImageFont(const Ref<TImageFont>& font) {
-  CurrentGraphics("SetImageFont").image_font = font ? font : Ref<TImageFont>(DefaultImageFont());
+  DrawingGraphics("SetImageFont").image_font = font ? font : Ref<TImageFont>(DefaultImageFont());
 }
 
-Ref<TImageFont> GetImageFont() { return CurrentGraphics("GetImageFont").image_font; }
+Ref<TImageFont> GetImageFont() { return DrawingGraphics("GetImageFont").image_font; }
 
-void UpdateTransform() { ApplyTransform(CurrentGraphics("UpdateTransform")); }
+void UpdateTransform() { ApplyTransform(DrawingGraphics("UpdateTransform")); }
 
 const CollisionMatrix& CollisionTransform() { return State().collision; }
 

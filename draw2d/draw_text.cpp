@@ -1,5 +1,6 @@
 #include "draw2d/draw_text.h"
 
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/vex2d_graphics.h"
 #include "runtime/error_report.h"
 #include "stream/internal/url_subject.h"
@@ -7,7 +8,7 @@
 namespace tazmix {
 
 void DrawText(const String& text, float x, float y) {
-  const TVex2DGraphics& g = CurrentGraphics("DrawText");
+  const TVex2DGraphics& g = DrawingGraphics("DrawText");
   if (!g.image_font) return;
   const float px = x + g.origin_x + g.handle_x * g.tform_ix + g.handle_y * g.tform_iy;
   const float py = y + g.origin_y + g.handle_x * g.tform_jx + g.handle_y * g.tform_jy;
@@ -15,7 +16,7 @@ void DrawText(const String& text, float x, float y) {
 }
 
 int32_t TextWidth(const String& text) {
-  TImageFont* font = CurrentGraphics("TextWidth").image_font.get();
+  TImageFont* font = DrawingGraphics("TextWidth").image_font.get();
   int32_t width = 0;
   if (!font) return width;
   for (int32_t n = 0; n < text.Length(); ++n) {
@@ -30,7 +31,7 @@ int32_t TextWidth(const String& text) {
 }
 
 int32_t TextHeight(const String&) {
-  TImageFont* font = CurrentGraphics("TextHeight").image_font.get();
+  TImageFont* font = DrawingGraphics("TextHeight").image_font.get();
   return font ? font->Height() : 0;
 }
 

@@ -3,6 +3,7 @@
 #include "draw2d/draw_state.h"
 #include "draw2d/image_api.h"
 #include "draw2d/internal/auto_image.h"
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/internal/drawing_surface.h"
 #include "draw2d/internal/render_target.h"
 #include "draw2d/vex2d_graphics.h"
@@ -184,13 +185,13 @@ Ref<TImage> CreateRenderImage(int32_t width, int32_t height, int32_t flags) {
 int32_t SetRenderImage(const Ref<TImage>& image) {
   const Ref<TRenderImage> target = Cast<TRenderImage>(image);
   FailureScope scope("SetRenderImage", TargetSubject(image, target));
-  TVex2DGraphics& g = CurrentGraphics("SetRenderImage");
+  TVex2DGraphics& g = DrawingGraphics("SetRenderImage");
   if (image && !target) {
     scope.Fail("not a render image (CreateRenderImage makes them)");
     return 0;
   }
   const Ref<TImageFrame> frame = target ? target->TargetFrame() : nullptr;
-  if ((target && !frame) || !CurrentDriver("SetRenderImage").SetRenderTarget(frame)) {
+  if ((target && !frame) || !DrawingDriver("SetRenderImage").SetRenderTarget(frame)) {
     scope.Fail("the graphics can't draw into it");
     return 0;
   }
@@ -200,7 +201,7 @@ int32_t SetRenderImage(const Ref<TImage>& image) {
   return 1;
 }
 
-Ref<TImage> RenderImage() { return CurrentGraphics("RenderImage").render_image; }
+Ref<TImage> RenderImage() { return DrawingGraphics("RenderImage").render_image; }
 
 void ResendRenderTarget(TVex2DGraphics& g) {
   if (!g.render_image) return;

@@ -1,16 +1,10 @@
 #include "draw2d/vex2d_driver.h"
 
+#include "draw2d/internal/current_drawing.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
 
 namespace tazmix {
-
-namespace {
-Ref<TVex2DDriver>& CurrentDriverRef() {
-  static Ref<TVex2DDriver> driver;
-  return driver;
-}
-}  // namespace
 
 Ref<TImageFrame> TVex2DDriver::CreateFrameFromPixmap(const Ref<TPixmap>&, int32_t) { ThrowNullMethod(); }
 void TVex2DDriver::SetBlend(int32_t) { ThrowNullMethod(); }
@@ -51,8 +45,8 @@ FrameStats LastFrameStats() {
   return driver ? driver->FrameStatistics() : FrameStats{};
 }
 
-TVex2DDriver* CurrentVex2DDriver() { return CurrentDriverRef().get(); }
+TVex2DDriver* CurrentVex2DDriver() { return Vex2D().driver.get(); }
 
-void SetCurrentVex2DDriver(const Ref<TVex2DDriver>& driver) { CurrentDriverRef() = driver; }
+void SetCurrentVex2DDriver(const Ref<TVex2DDriver>& driver) { Vex2D().driver = driver; }
 
 }  // namespace tazmix

@@ -2,6 +2,7 @@
 
 #include "draw2d/draw_primitives.h"
 #include "draw2d/draw_state.h"
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/internal/drawing_surface.h"
 #include "draw2d/internal/render_target.h"
 #include "graphics/graphics.h"
@@ -11,28 +12,15 @@ namespace tazmix {
 
 namespace {
 
-// The current graphics go before the font they were made with.
-struct Vex2DState {
-  Ref<TImageFont> default_font;
-  Ref<TVex2DGraphics> current;
-};
+Ref<TVex2DGraphics>& CurrentRef() { return Vex2D().current; }
 
-Vex2DState& State() {
-  static Vex2DState state;
-  return state;
-}
-
-Ref<TVex2DGraphics>& CurrentRef() { return State().current; }
-
-Ref<TImageFont>& DefaultFontRef() { return State().default_font; }
-
-// The first drawing call of many a program comes before OpenGraphics: the
-// text it dies with says which call and what to do.
-[[noreturn]] void ThrowNoGraphics(const char* call) {
-  ThrowNullObject(String(call) + ": no graphics are open; call OpenGraphics first\n");
-}
+Ref<TImageFont>& DefaultFontRef() { return Vex2D().default_font; }
 
 }  // namespace
+
+void ThrowNoGraphics(const char* call) {
+  ThrowNullObject(String(call) + ": no graphics are open; call OpenGraphics first\n");
+}
 
 TVex2DDriver* TVex2DGraphics::Driver() { return _driver.get(); }
 
@@ -117,16 +105,8 @@ Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const
 
 TImageFont* DefaultImageFont() { return DefaultFontRef().get(); }
 
-TVex2DGraphics& CurrentGraphics(const char* call) {
-  TVex2DGraphics* g = CurrentRef().get();
-  if (!g) ThrowNoGraphics(call);
-  return *g;
-}
+TVex2DGraphics& CurrentGraphics(const char* call) { return DrawingGraphics(call); }
 
-TVex2DDriver& CurrentDriver(const char* call) {
-  TVex2DDriver* d = CurrentVex2DDriver();
-  if (!d) ThrowNoGraphics(call);
-  return *d;
-}
+TVex2DDriver& CurrentDriver(const char* call) { return DrawingDriver(call); }
 
 }  // namespace tazmix

@@ -1,6 +1,7 @@
 #include "draw2d/internal/drawing_surface.h"
 
 #include "draw2d/draw_state.h"
+#include "draw2d/internal/current_drawing.h"
 #include "draw2d/internal/virtual_layout.h"
 #include "system/event.h"
 #include "system/hook.h"
@@ -27,7 +28,7 @@ void SendSurfaceLayout(TVex2DGraphics& g) {
 }
 
 void ApplyVirtualResolution(float width, float height) {
-  TVex2DGraphics& g = CurrentGraphics("ApplyVirtualResolution");
+  TVex2DGraphics& g = DrawingGraphics("ApplyVirtualResolution");
   g.vres_width = width;
   g.vres_height = height;
   const VirtualLayout layout = LayOutVirtualResolution(g.surface_width, g.surface_height, width, height, g.vres_fit);
@@ -38,7 +39,7 @@ void ApplyVirtualResolution(float width, float height) {
     g.vres_mousexorigin = static_cast<float>(layout.x);
     g.vres_mouseyorigin = static_cast<float>(layout.y);
   }
-  TVex2DDriver& driver = CurrentDriver("ApplyVirtualResolution");
+  TVex2DDriver& driver = DrawingDriver("ApplyVirtualResolution");
   driver.SetSurface(g.surface_width, g.surface_height, layout.x, layout.y, layout.width, layout.height);
   driver.SetResolution(width, height);
 }

@@ -1,14 +1,16 @@
 // Sine and cosine of an angle in degrees, for rotations drawn every frame.
-// The angle is reduced in degrees, where whole quarter turns are exact (90
-// degrees gives a cosine of exactly 0), then a short polynomial takes the
-// rest: several times faster than the C library's sine and cosine of
-// radians, and within 3e-12 of the exact values, far below what a float
-// (which every caller stores) can tell apart.
+// The angle is reduced in degrees to the nearest 512th of a turn, where
+// whole quarter turns are exact (90 degrees gives a cosine of exactly 0); a
+// table holds that step's sine and cosine and two short polynomials turn it
+// by the rest (at most 0.36 degrees): several times faster than the C
+// library's sine and cosine of radians, and within 1e-13 of the exact
+// values, far below what a float (which every caller stores) can tell apart.
 //
-// Inline, as every rotated sprite asks for it: the caller then goes on with
-// the two results in registers.
+// Inline, as every rotated sprite asks for it, and short from the angle to
+// the answer: the next sprite's work can start while this one's runs.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -22,53 +24,74 @@ struct SinCos {
 
 namespace degree_trig {
 
-// Polynomials of sin and cos on [-pi/4, pi/4], fitted for the least
-// largest error (below 3e-12, where a float near 1 steps by 6e-8), in two
-// halves side by side rather than one long chain: the answer is wanted at
-// once, not many in a row.
-inline double SinNear(double x) {
-  const double z = x * x;
-  const double low = -0.1666666662801346 + z * 0.008333328239789222;
-  const double high = -0.00019839044017789658 + z * 2.716015821403957e-06;
-  return x + x * z * (low + (z * z) * high);
+inline constexpr int32_t kSteps = 512;                  // a power of two: the index is a mask
+inline constexpr double kStepDegrees = 360.0 / kSteps;  // 0.703125, exact; 128 steps are 90 degrees
+inline constexpr double kPi = 3.14159265358979323846;
+inline constexpr double kRadiansPerDegree = kPi / 180;
+
+// Series for the table, on [0, pi/4] where their terms vanish long before
+// the last one; computed by the compiler.
+constexpr double SeriesSin(double x) {
+  double term = x, sum = x;
+  for (int32_t k = 1; k < 14; ++k) {
+    term *= -x * x / ((2.0 * k) * (2.0 * k + 1));
+    sum += term;
+  }
+  return sum;
 }
 
-inline double CosNear(double x) {
-  const double z = x * x;
-  const double low = 0.041666666622841825 + z * -0.0013888883754731923;
-  const double high = 2.479952037026993e-05 + z * -2.7210267732744873e-07;
-  return (1.0 - 0.5 * z) + (z * z) * (low + (z * z) * high);
+constexpr double SeriesCos(double x) {
+  double term = 1, sum = 1;
+  for (int32_t k = 1; k < 14; ++k) {
+    term *= -x * x / ((2.0 * k - 1) * (2.0 * k));
+    sum += term;
+  }
+  return sum;
 }
+
+// The sine and cosine of every step of a turn. The first eighth comes from
+// the series, the rest by symmetry, so that the four quarter turns hold
+// exactly 0, 1 and -1 (and no negative zero).
+constexpr std::array<SinCos, kSteps> MakeTable() {
+  std::array<SinCos, kSteps> table{};
+  for (int32_t i = 0; i <= kSteps / 8; ++i) {
+    const double x = i * (2 * kPi / kSteps);
+    table[i] = {SeriesSin(x), SeriesCos(x)};
+  }
+  for (int32_t i = kSteps / 8 + 1; i < kSteps / 4; ++i) {
+    table[i] = {table[kSteps / 4 - i].cosine, table[kSteps / 4 - i].sine};
+  }
+  for (int32_t i = kSteps / 4; i < kSteps; ++i) {
+    table[i] = {table[i - kSteps / 4].cosine, 0.0 - table[i - kSteps / 4].sine};
+  }
+  return table;
+}
+
+inline constexpr std::array<SinCos, kSteps> kTable = MakeTable();
 
 }  // namespace degree_trig
 
 // Not a number or an infinite angle gives not a number for both.
 inline SinCos SinCosDegrees(double degrees) noexcept {
+  using namespace degree_trig;
   if (!std::isfinite(degrees)) return {std::nan(""), std::nan("")};
-  // Whole quarter turns are exact in degrees. Taking the nearest one away is
-  // exact as well (the difference of two numbers within a factor of two),
-  // leaving about [-45, 45] degrees; far out, fmod first brings the angle
-  // to where quarter turns are still whole numbers.
+  // Far out, fmod (exact) first brings the angle to where steps times their
+  // size are still exact.
   double d = degrees;
-  if (std::fabs(d) > 1e15) d = std::fmod(d, 360.0);
-  // Rounding to the nearest quarter by adding and taking away 1.5 * 2^52
-  // (exact for |t| < 2^51) needs no branch. The quarter then turns the two
-  // results by a table of factors 1, -1 and 0 (exact: s * 1 + c * 0 is s),
-  // looked up while the polynomials still run; a branch would be
-  // mispredicted when angles differ from one sprite to the next.
-  const double t = d * (1.0 / 90.0);
+  if (std::fabs(d) > 1e13) d = std::fmod(d, 360.0);
+  // The nearest step, by adding and taking away 1.5 * 2^52 (exact for
+  // |t| < 2^51): no branch and no library call. Taking its angle away is
+  // exact (a multiple of 45/64 with few bits, and the difference of two
+  // numbers within a factor of two), so a quarter turn leaves exactly 0.
   constexpr double kRoundingShift = 6755399441055744.0;
-  const double nearest = (t + kRoundingShift) - kRoundingShift;
-  const auto quarter = static_cast<size_t>(static_cast<int64_t>(nearest) & 3);
-  const double x = (d - nearest * 90.0) * 0.017453292519943295;
-  // Quarter q: sine = s * kOwn[q] + c * kOther[q], cosine = c * kOwn[q] - s * kOther[q].
-  static constexpr double kOwn[4] = {1, 0, -1, 0};
-  static constexpr double kOther[4] = {0, 1, 0, -1};
-  const double own = kOwn[quarter];
-  const double other = kOther[quarter];
-  const double s = degree_trig::SinNear(x);
-  const double c = degree_trig::CosNear(x);
-  return {s * own + c * other, c * own - s * other};
+  const double nearest = (d * (1.0 / kStepDegrees) + kRoundingShift) - kRoundingShift;
+  const SinCos& step = kTable[static_cast<size_t>(static_cast<int64_t>(nearest) & (kSteps - 1))];
+  const double b = (d - nearest * kStepDegrees) * kRadiansPerDegree;
+  // |b| <= 0.0062: b^5 / 120 and b^6 / 720 are below 1e-13.
+  const double z = b * b;
+  const double sin_b = b + (b * (-1.0 / 6)) * z;
+  const double cos_b = (1.0 - 0.5 * z) + (z * z) * (1.0 / 24);
+  return {step.sine * cos_b + step.cosine * sin_b, step.cosine * cos_b - step.sine * sin_b};
 }
 
 }  // namespace tazmix

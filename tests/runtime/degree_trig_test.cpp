@@ -31,14 +31,14 @@ TEST(SinCosDegrees, AgreesWithTheLibrarysRadiansInEveryOctant) {
     for (const double angle : {degrees, std::round(degrees / 45) * 45}) {
       const auto [s, c] = SinCosDegrees(angle);
       const double radians = std::remainder(angle, 360.0) * (std::numbers::pi / 180);
-      EXPECT_NEAR(s, std::sin(radians), 3e-12) << angle;
-      EXPECT_NEAR(c, std::cos(radians), 3e-12) << angle;
+      EXPECT_NEAR(s, std::sin(radians), 1e-13) << angle;
+      EXPECT_NEAR(c, std::cos(radians), 1e-13) << angle;
     }
   }
   const auto [s, c] = SinCosDegrees(1e17 + 30);  // beyond 1e15: reduced by fmod first
   const double radians = std::fmod(1e17 + 30, 360.0) * (std::numbers::pi / 180);
-  EXPECT_NEAR(s, std::sin(radians), 3e-12);
-  EXPECT_NEAR(c, std::cos(radians), 3e-12);
+  EXPECT_NEAR(s, std::sin(radians), 1e-13);
+  EXPECT_NEAR(c, std::cos(radians), 1e-13);
 }
 
 TEST(SinCosDegrees, NotANumberOrInfinityGivesNotANumber) {
