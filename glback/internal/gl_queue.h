@@ -99,18 +99,21 @@ void QueueQuadRun(uint32_t texture, const GLVertex corners[4], uint8_t tricks);
   const bool straight_in = run && !c.want_changed && run->state.texture == texture && run->state.mode == kGLQuads &&
                            !run->clear && q.used + 4 <= q.vertices.size() && q.used + 4 <= kGLQueueFlushAt &&
                            alpha != 0;
-  GLVertex corners[4];
   // Written where they go when they continue the run (element by element:
   // a copy of the four would be a call to memmove).
-  GLVertex* v = straight_in ? q.vertices.data() + q.used : corners;
-  v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0};
-  v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0};
-  v[2] = {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1};
-  v[3] = {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1};
+  const auto put = [&](GLVertex * v) __attribute__((always_inline)) {
+    v[0] = {t.X(x0, y0, tx), t.Y(x0, y0, ty), u0, v0};
+    v[1] = {t.X(x1, y0, tx), t.Y(x1, y0, ty), u1, v0};
+    v[2] = {t.X(x1, y1, tx), t.Y(x1, y1, ty), u1, v1};
+    v[3] = {t.X(x0, y1, tx), t.Y(x0, y1, ty), u0, v1};
+  };
   if (!straight_in) {
+    GLVertex corners[4];
+    put(corners);
     QueueQuadRun(texture, corners, tricks);
     return;
   }
+  put(q.vertices.data() + q.used);
   uint32_t* colors = q.colors.data() + q.used;
   colors[0] = colors[1] = colors[2] = colors[3] = c.color;
   run->tricks &= tricks;

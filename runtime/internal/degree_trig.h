@@ -86,11 +86,14 @@ inline SinCos SinCosDegrees(double degrees) noexcept {
   constexpr double kRoundingShift = 6755399441055744.0;
   const double nearest = (d * (1.0 / kStepDegrees) + kRoundingShift) - kRoundingShift;
   const SinCos& step = kTable[static_cast<size_t>(static_cast<int64_t>(nearest) & (kSteps - 1))];
-  const double b = (d - nearest * kStepDegrees) * kRadiansPerDegree;
-  // |b| <= 0.0062: b^5 / 120 and b^6 / 720 are below 1e-13.
-  const double z = b * b;
-  const double sin_b = b + (b * (-1.0 / 6)) * z;
-  const double cos_b = (1.0 - 0.5 * z) + (z * z) * (1.0 / 24);
+  // The rest in degrees, b in radians: |b| <= 0.0062, where b^5 / 120 and
+  // b^6 / 720 are below 1e-13. The series take the degrees with their
+  // factors of pi / 180 folded into the constants, a step sooner.
+  const double r = d - nearest * kStepDegrees;
+  constexpr double k = kRadiansPerDegree;
+  const double z = r * r;
+  const double sin_b = r * k + (r * (-k * k * k / 6)) * z;
+  const double cos_b = (1.0 - (0.5 * k * k) * z) + (z * z) * (k * k * k * k / 24);
   return {step.sine * cos_b + step.cosine * sin_b, step.cosine * cos_b - step.sine * sin_b};
 }
 
