@@ -168,13 +168,8 @@ void DrawImmediately(GLContext& c, const GLRecording& q, const GLRun& r) {
 }
 
 // A run's glDrawArrays inside the tricks it is drawn with; GL's state is as
-// before afterwards. A textured run all in opaque white takes its texels as
-// they are (GL_REPLACE): the same pixels as modulating them by 1, and a
-// multiplication fewer per pixel for a software rasteriser (6 % of the word
-// grid's frame).
+// before afterwards.
 void DrawArrays(const GLRun& r) {
-  const bool replace = r.one_color && r.color == 0xFFFFFFFFu && r.state.texture != 0;
-  if (replace) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   if (r.tricks & kTrickNoBlend) glDisable(GL_BLEND);
   if (r.tricks & kTrickNearest) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -186,8 +181,13 @@ void DrawArrays(const GLRun& r) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   }
   if (r.tricks & kTrickNoBlend) glEnable(GL_BLEND);
-  if (replace) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
 }
+
+// A textured run all in opaque white takes its texels as they are
+// (GL_REPLACE): the same pixels as modulating them by 1, and a
+// multiplication fewer per pixel for a software rasteriser (6 % of the word
+// grid's frame).
+bool TakesTexelsAsTheyAre(const GLRun& r) { return r.one_color && r.color == 0xFFFFFFFFu && r.state.texture != 0; }
 
 // Every run of the recording, in order.
 void Draw(GLContext& c, const GLRecording& q) {
@@ -195,6 +195,7 @@ void Draw(GLContext& c, const GLRecording& q) {
   const bool arrays = GLBack().shared.batching && q.used > 0;
   bool texcoords = false;
   bool colors = false;
+  bool replacing = false;  // GL_REPLACE rather than GL's GL_MODULATE
   if (arrays) {
     constexpr GLsizei kStride = sizeof(GLVertex);
     const GLVertex* v = q.vertices.data();
@@ -237,9 +238,14 @@ void Draw(GLContext& c, const GLRecording& q) {
       // Drawing from a colour array leaves GL's current colour undefined.
       c.held.color_known = false;
     }
+    if (TakesTexelsAsTheyAre(r) != replacing) {
+      replacing = !replacing;
+      glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, replacing ? GL_REPLACE : GL_MODULATE);
+    }
     DrawArrays(r);
   }
   if (arrays) {
+    if (replacing) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     if (texcoords) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     if (colors) glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
