@@ -112,6 +112,10 @@ Ref<TPixmap> TortureFrame(bool batched) {
   SetViewport(20, 30, 60, 40);
   DrawImageRect(wide, 0, 20, 160, 60);
   SetViewport(0, 0, kTortureW, kTortureH);
+  // A coloured image right after a white run: white runs take their texels
+  // as they are, and the next run must be modulated again.
+  SetColor(90, 200, 60);
+  DrawImage(soft, 68, 96);
   // Raw text twice: the first call also makes its font texture.
   for (int32_t i = 0; i < 2; ++i) {
     SetColor(200, 30, 30);
