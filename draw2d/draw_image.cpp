@@ -83,7 +83,8 @@ void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
   const double sx0 = FirstTile(fx, left, w);
   const double sy0 = FirstTile(fy, top, h);
   if (std::ceil((right - sx0) / w) * std::ceil((bottom - sy0) / h) > kMaxTiles) return;
-  DrawingDriver("TileImage").SetTransform(1, 0, 0, 1);
+  TVex2DDriver& driver = DrawingDriver("TileImage");
+  driver.SetTransform(1, 0, 0, 1);
   const auto fracx = static_cast<float>(fx - std::floor(fx));
   const auto fracy = static_cast<float>(fy - std::floor(fy));
   const auto fw = static_cast<float>(w);
@@ -94,7 +95,7 @@ void TileImage(const Ref<TImage>& image, float x, float y, int32_t frame) {
     }
   }
   // The graphics' matrix is as it was: the driver only gets it back.
-  DrawingDriver("TileImage").SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
+  driver.SetTransform(g.tform_ix, g.tform_iy, g.tform_jx, g.tform_jy);
 }
 
 }  // namespace tazmix

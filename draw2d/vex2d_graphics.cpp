@@ -10,14 +10,6 @@
 
 namespace tazmix {
 
-namespace {
-
-Ref<TVex2DGraphics>& CurrentRef() { return Vex2D().current; }
-
-Ref<TImageFont>& DefaultFontRef() { return Vex2D().default_font; }
-
-}  // namespace
-
 void ThrowNoGraphics(const char* call) {
   ThrowNullObject(String(call) + ": no graphics are open; call OpenGraphics first\n");
 }
@@ -66,7 +58,7 @@ void TVex2DGraphics::Validate() {
 }
 
 void TVex2DGraphics::MakeCurrent() {
-  CurrentRef() = Ref<TVex2DGraphics>(this);
+  Vex2D().current = Ref<TVex2DGraphics>(this);
   SetCurrentVex2DDriver(_driver);
   Validate();
   if (_setup == 0) {
@@ -80,20 +72,20 @@ void TVex2DGraphics::MakeCurrent() {
 }
 
 void TVex2DGraphics::ClearCurrent() {
-  CurrentRef() = nullptr;
+  Vex2D().current = nullptr;
   SetCurrentVex2DDriver(nullptr);
 }
 
-TVex2DGraphics* TVex2DGraphics::Current() { return CurrentRef().get(); }
+TVex2DGraphics* TVex2DGraphics::Current() { return Vex2D().current.get(); }
 
 Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const Ref<TVex2DDriver>& driver) {
   int32_t width = 0, height = 0, depth = 0, hertz = 0, flags = 0;
   graphics->GetSettings(width, height, depth, hertz, flags);
-  if (!DefaultFontRef()) DefaultFontRef() = TImageFont::CreateDefault();
+  if (!Vex2D().default_font) Vex2D().default_font = TImageFont::CreateDefault();
   auto g = New<TVex2DGraphics>();
   g->viewport_w = width;
   g->viewport_h = height;
-  g->image_font = DefaultFontRef();
+  g->image_font = Vex2D().default_font;
   g->vres_width = static_cast<float>(width);
   g->vres_height = static_cast<float>(height);
   g->surface_width = width;
@@ -103,7 +95,7 @@ Ref<TVex2DGraphics> TVex2DGraphics::Create(const Ref<TGraphics>& graphics, const
   return g;
 }
 
-TImageFont* DefaultImageFont() { return DefaultFontRef().get(); }
+TImageFont* DefaultImageFont() { return Vex2D().default_font.get(); }
 
 TVex2DGraphics& CurrentGraphics(const char* call) { return DrawingGraphics(call); }
 

@@ -43,12 +43,8 @@ ApplicationState& State() {
   return *state;
 }
 
-std::vector<EmbeddedFile>& EmbeddedFiles() { return State().embedded_files; }
-
-std::vector<const std::type_info*>& ClassRecords() { return State().class_records; }
-
 const EmbeddedFile* FindEmbeddedFile(const String& name) {
-  for (const auto& f : EmbeddedFiles()) {
+  for (const auto& f : State().embedded_files) {
     if (f.name == name) return &f;
   }
   return nullptr;
@@ -167,14 +163,14 @@ void EndApplication() {
 
 void RegisterExitHandler(void (*handler)()) { std::atexit(handler); }
 
-void RegisterClassRecord(const std::type_info& type) { ClassRecords().push_back(&type); }
+void RegisterClassRecord(const std::type_info& type) { State().class_records.push_back(&type); }
 
-const std::vector<const std::type_info*>& RegisteredClasses() { return ClassRecords(); }
+const std::vector<const std::type_info*>& RegisteredClasses() { return State().class_records; }
 
 int32_t RegisterEmbeddedFile(const String& name, const void* data, int32_t length) {
   if (length < 0 || (!data && length > 0)) return 0;  // no block to hand out
   if (FindEmbeddedFile(name)) return 0;
-  auto& files = EmbeddedFiles();
+  auto& files = State().embedded_files;
   files.insert(files.begin(), EmbeddedFile{name, static_cast<const uint8_t*>(data), length});
   return 1;
 }

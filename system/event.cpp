@@ -25,8 +25,6 @@ EventState& State() {
   return state;
 }
 
-String& Registry() { return State().registry; }
-
 }  // namespace
 
 void InitEvents() {
@@ -101,12 +99,12 @@ int32_t TEvent::AllocUserId() { return static_cast<int32_t>(++State().last_user_
 
 void TEvent::RegisterId(int32_t id, const String& description) {
   InitEvents();  // the system's own kinds come first, whoever registers first
-  Registry() += String::FromInt(id) + "{" + description + "}";
+  State().registry += String::FromInt(id) + "{" + description + "}";
 }
 
 String TEvent::DescriptionForId(int32_t id) {
   InitEvents();
-  const String& registry = Registry();
+  const String& registry = State().registry;
   String key = String("}") + String::FromInt(id) + "{";
   int32_t at = registry.Find(key);
   if (at < 0) return String();

@@ -19,8 +19,6 @@ HookState& State() {
   return state;
 }
 
-std::array<Ref<THook>, HOOK_ID_COUNT>& Chains() { return State().chains; }
-
 // Ids outside the table name no chain: adding to or removing from one does
 // nothing and running one passes its data through.
 bool KnownHookId(int32_t id) { return id >= 0 && id < HOOK_ID_COUNT; }
@@ -47,7 +45,7 @@ void AddHook(int32_t id, HookFunction func, const Ref<Object>& context, int32_t 
   hook->context = context;
   hook->priority = priority;
 
-  Ref<THook>& head = Chains()[static_cast<size_t>(id)];
+  Ref<THook>& head = State().chains[static_cast<size_t>(id)];
   THook* last = nullptr;
   for (THook* h = head.get(); h && h->priority >= priority; h = h->succ.get()) last = h;
   if (!last) {
@@ -63,7 +61,7 @@ Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
   if (!KnownHookId(id)) return data;
   // Holding the current hook keeps its succ valid even if the function
   // removes its own hook from the chain.
-  for (Ref<THook> hook = Chains()[static_cast<size_t>(id)]; hook; hook = hook->succ) {
+  for (Ref<THook> hook = State().chains[static_cast<size_t>(id)]; hook; hook = hook->succ) {
     data = hook->func(id, data, hook->context);
   }
   return data;
@@ -71,7 +69,7 @@ Ref<Object> RunHooks(int32_t id, Ref<Object> data) {
 
 void RemoveHook(int32_t id, HookFunction func, const Ref<Object>& context) {
   if (!KnownHookId(id)) return;
-  Ref<THook>* link = &Chains()[static_cast<size_t>(id)];
+  Ref<THook>* link = &State().chains[static_cast<size_t>(id)];
   while (*link) {
     THook* h = link->get();
     if (h->func == func && h->context == context) {

@@ -29,12 +29,10 @@ TimerState& State() {
   return *state;
 }
 
-std::vector<RunningTimer>& Table() { return State().running; }
-
 // On the main thread. The posted object is not used: the timer may be gone
 // by now, and only the table says whether it still runs.
 void OnTick(Object*, int32_t handle) {
-  for (const RunningTimer& entry : Table()) {
+  for (const RunningTimer& entry : State().running) {
     if (entry.handle == handle) {
       Ref<TTimer> timer = entry.timer;  // Fire may stop it
       timer->Fire();
@@ -52,7 +50,7 @@ void InitTimers() {
   RegisterClassRecord(typeid(TTimer));
 }
 
-int32_t RunningTimers() { return static_cast<int32_t>(Table().size()); }
+int32_t RunningTimers() { return static_cast<int32_t>(State().running.size()); }
 
 int32_t TTimer::Ticks() { return _ticks; }
 
@@ -63,7 +61,7 @@ void TTimer::Stop() {
   _handle = 0;
   _event = nullptr;
   // The table's reference may be the last one: this must be the final step.
-  std::vector<RunningTimer>& table = Table();
+  std::vector<RunningTimer>& table = State().running;
   for (size_t i = 0; i < table.size(); ++i) {
     if (table[i].handle == handle) {
       Ref<TTimer> self = std::move(table[i].timer);
@@ -97,7 +95,7 @@ int32_t TTimer::Wait() {
 Ref<TTimer> TTimer::Create(float hertz, const Ref<TEvent>& event) {
   InitTimers();
   FailureScope scope("TTimer::Create", NumberText(hertz));
-  if (static_cast<int32_t>(Table().size()) >= MAX_RUNNING_TIMERS) {
+  if (static_cast<int32_t>(State().running.size()) >= MAX_RUNNING_TIMERS) {
     scope.Fail(String::FromInt(MAX_RUNNING_TIMERS) + " timers are running already; stop one first");
     return nullptr;
   }
@@ -115,7 +113,7 @@ Ref<TTimer> TTimer::Create(float hertz, const Ref<TEvent>& event) {
   Ref<TTimer> timer = New<TTimer>();
   timer->_event = event;
   timer->_handle = handle;
-  Table().push_back({handle, timer});
+  State().running.push_back({handle, timer});
   return timer;
 }
 

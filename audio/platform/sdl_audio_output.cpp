@@ -28,8 +28,6 @@ OutputState& State() {
   return state;
 }
 
-AudioOutputInfo& Output() { return State().info; }
-
 // Opens the mixer on the audio driver SDL picks (SDL_AUDIODRIVER or the
 // first that works); the reason in `why` when it fails.
 bool OpenMixer(std::string* why) {
@@ -48,7 +46,7 @@ bool OpenMixer(std::string* why) {
 }
 
 void CloseAtExit() {
-  AudioOutputInfo& out = Output();
+  AudioOutputInfo& out = State().info;
   if (!out.open) return;
   Mix_HaltMusic();
   Mix_HaltChannel(-1);
@@ -61,9 +59,9 @@ void CloseAtExit() {
 }  // namespace
 
 AudioOutputInfo OpenPlatformOutput() {
-  if (State().tried) return Output();
+  if (State().tried) return State().info;
   State().tried = true;
-  AudioOutputInfo& out = Output();
+  AudioOutputInfo& out = State().info;
 
   std::string why;
   bool open = OpenMixer(&why);

@@ -29,8 +29,6 @@ WebFontState& State() {
   return state;
 }
 
-int32_t& LastFamily() { return State().last_family; }
-
 // Gives the page the font file as family "tazmix-font-<family>": 1 once the
 // browser took it, 0 when it refused the file, -1 without a browser.
 EM_ASYNC_JS(int, AddPageFont, (int family, const uint8_t* data, int size), {
@@ -148,7 +146,7 @@ Ref<TWebFont> TWebFont::Load(const String& src, int32_t size, int32_t style) {
     scope.Fail(fault);
     return nullptr;
   }
-  const int32_t family = ++LastFamily();
+  const int32_t family = ++State().last_family;
   const int added = AddPageFont(family, font->file_.data(), static_cast<int>(font->file_.size()));
   if (added < 0) {
     scope.Fail("there is no browser here to draw its text");
