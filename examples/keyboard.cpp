@@ -30,9 +30,11 @@ int KeyboardMain() {
     // Presses: one step per press, however long the key is held.
     if (KeyHit(KEY_SPACE)) colour = (colour + 1) % 3;
 
-    // Key codes run from 1 to 255; ask each whether it was pressed.
+    // Key codes run from 1 to 255; ask each whether it was pressed. Every
+    // KeyHit reads the newest input, so Escape is left to the loop's test: a
+    // press that came in since then would be used up here and not end it.
     for (int32_t key = 1; key < 256; ++key) {
-      if (KeyHit(key)) last_key = KeyName(key);
+      if (key != KEY_ESCAPE && KeyHit(key)) last_key = KeyName(key);
     }
 
     Cls();
