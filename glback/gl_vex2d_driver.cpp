@@ -15,8 +15,8 @@
 #include "glback/internal/gl_render_frame.h"
 #include "glback/internal/gl_state.h"
 #include "graphics/graphics.h"
+#include "pixmap/internal/flip_rows.h"
 #include "pixmap/pixel_format.h"
-#include "pixmap/pixmap_flip.h"
 #include "runtime/application.h"
 #include "runtime/error_report.h"
 
@@ -193,7 +193,7 @@ Ref<TPixmap> TGLVex2DDriver::GrabPixmap(int32_t x, int32_t y, int32_t width, int
   Ref<TPixmap> pixmap = CreatePixmap(width, height, FORMAT_RGBA32, 4);
   if (pixmap && width > 0 && height > 0) {
     ReadGLPixels(*pixmap, x, CurrentGLContext().surface_height - height - y);
-    pixmap = YFlipPixmap(pixmap);
+    FlipRowsInPlace(*pixmap);  // GL reads bottom row first
   }
   return pixmap;
 }

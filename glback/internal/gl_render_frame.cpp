@@ -11,8 +11,8 @@
 #include "glback/internal/gl_state.h"
 #include "glback/internal/gl_texture_size.h"
 #include "graphics/graphics.h"
+#include "pixmap/internal/flip_rows.h"
 #include "pixmap/pixel_format.h"
-#include "pixmap/pixmap_flip.h"
 #include "runtime/error_report.h"
 #include "runtime/string.h"
 
@@ -113,11 +113,7 @@ Ref<TPixmap> TGLRenderFrame::ReadPixels() {
     ReadBoundGLPixels(*rows, 0, 0);
     gl.bind(GL_FRAMEBUFFER, c.target.framebuffer);
   }
-  // GL reads bottom row first: turned over in place rather than into a copy.
-  const auto row_bytes = static_cast<size_t>(width) * 4;
-  for (int32_t top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
-    std::swap_ranges(rows->PixelPtr(0, top), rows->PixelPtr(0, top) + row_bytes, rows->PixelPtr(0, bottom));
-  }
+  FlipRowsInPlace(*rows);  // GL reads bottom row first
   return rows;
 }
 
@@ -126,8 +122,7 @@ void TGLRenderFrame::WritePixels(const TPixmap& pixmap) {
   if (!rows) return;
   rows->ClearPixels(0);
   rows->Paste(pixmap, 0, 0);
-  rows = YFlipPixmap(rows);
-  if (!rows) return;
+  FlipRowsInPlace(*rows);  // GL takes bottom row first
   SyncFrameUse(name, FLUSH_TEXTURE);
   BindGLTextureForUpload(name);
   glPixelStorei(GL_UNPACK_ROW_LENGTH, rows->pitch / 4);
