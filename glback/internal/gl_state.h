@@ -5,8 +5,9 @@
 // that repeated settings cost no GL call), the queue of primitives not yet
 // sent to GL, and the frame's statistics. What all contexts share (they share
 // textures) is in GLShared: the texture pages, the raw text font, the
-// batching switch. GLBack() reaches both; making another context current
-// switches GLBack().context and nothing else.
+// batching switch. The platform's windows and native contexts hang from
+// GLBack().native. GLBack() reaches all of it; making another context
+// current switches GLBack().context and nothing else.
 //
 // Only gl_queue.cpp sends queued primitives to GL; everything else reads
 // and writes this state and asks the queue (gl_queue.h).
@@ -26,6 +27,9 @@ namespace tazmix {
 
 class TGLGraphicsDriver;
 class TGLVex2DDriver;
+// The platform's windows and native contexts, a type only its files under
+// glback/platform/ know.
+struct GLNativeState;
 
 // One vertex as GL reads it: position and texture coordinate. Colours
 // travel in an array of their own, so a run of one colour sends none.
@@ -256,6 +260,9 @@ struct GLBackState {
   // so drawing without a context has somewhere harmless to go.
   GLContext* context = nullptr;
   GLContext none;
+  // Made by the platform's files on first use and never ended, so that calls
+  // made while the program exits still find the windows it lists.
+  GLNativeState* native = nullptr;
 };
 
 // The one object, defined in gl_state.cpp; reached inline, as every quad

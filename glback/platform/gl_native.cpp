@@ -15,15 +15,16 @@
 #include <vector>
 
 #include "glback/internal/gl_pixel_format.h"
+#include "glback/internal/gl_state.h"
 #include "glback/internal/gl_swap_interval.h"
-#include "glback/platform/gl_video.h"
-#include "system/platform/sdl_window_registry.h"
 #include "glback/internal/window_placement.h"
+#include "glback/platform/gl_video.h"
 #include "graphics/graphics_flags.h"
 #include "graphics/graphics_icon.h"
 #include "graphics/internal/icon_listener.h"
 #include "runtime/error_report.h"
 #include "runtime/exception.h"
+#include "system/platform/sdl_window_registry.h"
 
 namespace tazmix {
 
@@ -50,8 +51,10 @@ struct NativeContext {
   int32_t window_epoch = 0;
 };
 
-// The native layer's one mutable object.
-struct NativeState {
+}  // namespace
+
+// The native layer's state, kept in the back end's one object.
+struct GLNativeState {
   std::map<int32_t, std::unique_ptr<NativeContext>> contexts;
   int32_t next_handle = 1;
   NativeContext* current = nullptr;
@@ -62,26 +65,35 @@ struct NativeState {
   bool listening = false;  // to the window events
   GLVideoStart video;
 };
-NativeState state;
+
+namespace {
+
+GLNativeState& Native() {
+  GLBackState& b = GLBack();
+  if (b.native == nullptr) b.native = new GLNativeState();
+  return *b.native;
+}
 
 NativeContext* Find(int32_t handle) {
-  const auto it = state.contexts.find(handle);
-  return it == state.contexts.end() ? nullptr : it->second.get();
+  GLNativeState& native = Native();
+  const auto it = native.contexts.find(handle);
+  return it == native.contexts.end() ? nullptr : it->second.get();
 }
 
 NativeContext* FindFullScreen(SDL_Window* window) {
-  for (auto& [handle, rec] : state.contexts) {
+  for (auto& [handle, rec] : Native().contexts) {
     if (rec->window == window && rec->kind == GL_CONTEXT_FULLSCREEN) return rec.get();
   }
   return nullptr;
 }
 
 int32_t Register(std::unique_ptr<NativeContext> rec) {
-  while (state.next_handle <= 0 || state.contexts.count(state.next_handle) != 0) {
-    state.next_handle = state.next_handle <= 0 ? 1 : state.next_handle + 1;
+  GLNativeState& native = Native();
+  while (native.next_handle <= 0 || native.contexts.count(native.next_handle) != 0) {
+    native.next_handle = native.next_handle <= 0 ? 1 : native.next_handle + 1;
   }
-  const int32_t handle = state.next_handle++;
-  state.contexts.emplace(handle, std::move(rec));
+  const int32_t handle = native.next_handle++;
+  native.contexts.emplace(handle, std::move(rec));
   return handle;
 }
 
@@ -106,16 +118,18 @@ void ApplyPixelFormat(const GLPixelFormatRequest& r) {
 // SDL makes a new context current; the layer's own idea of the current
 // context is put back afterwards.
 void RestoreCurrent() {
-  if (state.current) {
-    SDL_GL_MakeCurrent(state.current->window, state.current->context);
+  GLNativeState& native = Native();
+  if (native.current) {
+    SDL_GL_MakeCurrent(native.current->window, native.current->context);
   } else {
     SDL_GL_MakeCurrent(nullptr, nullptr);
   }
 }
 
 SDL_GLContext MakeContext(SDL_Window* window) {
-  if (state.shared) {
-    SDL_GL_MakeCurrent(state.shared->window, state.shared->context);
+  GLNativeState& native = Native();
+  if (native.shared) {
+    SDL_GL_MakeCurrent(native.shared->window, native.shared->context);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
   }
   SDL_GLContext context = SDL_GL_CreateContext(window);
@@ -150,8 +164,9 @@ bool LosesPicture(Uint8 event) {
 
 void OnWindowEvent(const SDL_Event& event, void*) {
   if (event.type != SDL_WINDOWEVENT) return;
+  GLNativeState& native = Native();
   SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
-  for (auto& [handle, rec] : state.contexts) {
+  for (auto& [handle, rec] : native.contexts) {
     if (!window || rec->window != window) continue;
     // Before the system driver reports the new size, so that whoever hears
     // of it reads the new size here.
@@ -160,11 +175,11 @@ void OnWindowEvent(const SDL_Event& event, void*) {
   }
   const NativeContext* rec = window ? FindFullScreen(window) : nullptr;
   if (!rec) return;
-  if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && state.mode_owner != window) {
-    state.mode_owner = window;
+  if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED && native.mode_owner != window) {
+    native.mode_owner = window;
     SDL_GL_SetSwapInterval(rec->mode_with_rate ? 1 : 0);
-  } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && state.mode_owner == window) {
-    state.mode_owner = nullptr;
+  } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST && native.mode_owner == window) {
+    native.mode_owner = nullptr;
     SDL_GL_SetSwapInterval(0);
   }
 }
@@ -181,7 +196,7 @@ void ShowIcon(SDL_Window* window, const Ref<TPixmap>& icon) {
 }
 
 void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
-  for (auto& [handle, rec] : state.contexts) {
+  for (auto& [handle, rec] : Native().contexts) {
     if (rec->kind == GL_CONTEXT_WINDOWED || rec->kind == GL_CONTEXT_FULLSCREEN) ShowIcon(rec->window, icon);
   }
 }
@@ -190,17 +205,19 @@ void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
 String SDLError() { return String::FromUTF8String(SDL_GetError()); }
 
 bool BringUp() {
-  if (!EnsureGLVideo(state.video)) return false;
-  if (!state.listening) {
+  GLNativeState& native = Native();
+  if (!EnsureGLVideo(native.video)) return false;
+  if (!native.listening) {
     AddSDLEventListener(OnWindowEvent, nullptr);
     SetGraphicsIconListener(ShowIconOnOwnWindows);
-    state.listening = true;
+    native.listening = true;
   }
   return true;
 }
 
 void DestroyWindow(SDL_Window* window) {
-  if (state.mode_owner == window) state.mode_owner = nullptr;
+  GLNativeState& native = Native();
+  if (native.mode_owner == window) native.mode_owner = nullptr;
   ForgetSDLWindow(SDL_GetWindowID(window));
   SDL_DestroyWindow(window);
 }
@@ -221,14 +238,14 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
     return 0;
   }
   if (!BringUp()) {
-    NoteFailure(state.video.failure);
+    NoteFailure(Native().video.failure);
     return 0;
   }
 
   SDL_DisplayMode mode{};
   bool with_rate = false;
   if (depth != 0) {
-    const FullScreenModeChoice choice = ChooseFullScreenMode(ListDisplayModes(state.video), width, height, depth,
+    const FullScreenModeChoice choice = ChooseFullScreenMode(ListDisplayModes(Native().video), width, height, depth,
                                                              hertz);
     if (choice.index < 0 || SDL_GetDisplayMode(0, choice.index, &mode) != 0) {
       NoteFailure("the display has no mode of " + String::FromInt(width) + " x " + String::FromInt(height) +
@@ -296,7 +313,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
     return 0;
   }
   if (!BringUp()) {
-    NoteFailure(state.video.failure);
+    NoteFailure(Native().video.failure);
     return 0;
   }
   SDL_Window* window = SDL_GetWindowFromID(static_cast<Uint32>(widget));
@@ -339,7 +356,8 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
 }
 
 void GLNativeShareContexts() {
-  if (state.shared) return;
+  GLNativeState& native = Native();
+  if (native.shared) return;
   SDL_Window* window = nullptr;
   SDL_GLContext context = nullptr;
   if (BringUp()) {
@@ -358,13 +376,13 @@ void GLNativeShareContexts() {
     std::fflush(stderr);
     std::exit(-1);
   }
-  state.shared = std::make_unique<NativeContext>();
-  state.shared->kind = GL_CONTEXT_SHARED;
-  state.shared->width = 1;
-  state.shared->height = 1;
-  state.shared->window = window;
-  state.shared->destroys_window = true;
-  state.shared->context = context;
+  native.shared = std::make_unique<NativeContext>();
+  native.shared->kind = GL_CONTEXT_SHARED;
+  native.shared->width = 1;
+  native.shared->height = 1;
+  native.shared->window = window;
+  native.shared->destroys_window = true;
+  native.shared->context = context;
 }
 
 GLNativeSettings GLNativeQuerySettings(int32_t handle) {
@@ -375,40 +393,44 @@ GLNativeSettings GLNativeQuerySettings(int32_t handle) {
 }
 
 void GLNativeMakeCurrent(int32_t handle) {
+  GLNativeState& native = Native();
   NativeContext* rec = Find(handle);
-  if (rec == state.current) return;
-  state.current = rec;
+  if (rec == native.current) return;
+  native.current = rec;
   RestoreCurrent();
 }
 
 int32_t GLNativeCurrent() {
-  for (const auto& [handle, rec] : state.contexts) {
-    if (rec.get() == state.current) return handle;
+  GLNativeState& native = Native();
+  for (const auto& [handle, rec] : native.contexts) {
+    if (rec.get() == native.current) return handle;
   }
   return 0;
 }
 
 void GLNativeClose(int32_t handle) {
+  GLNativeState& native = Native();
   NativeContext* rec = Find(handle);
   if (!rec) return;
   if (rec->destroys_window) {
     // Contexts attached to a window that is about to go would be left
     // drawing into freed memory; they go first.
     std::vector<int32_t> riders;
-    for (const auto& [other, other_rec] : state.contexts) {
+    for (const auto& [other, other_rec] : native.contexts) {
       if (other != handle && other_rec->window == rec->window) riders.push_back(other);
     }
     for (const int32_t other : riders) GLNativeClose(other);
   }
-  if (rec == state.current) GLNativeMakeCurrent(0);
+  if (rec == native.current) GLNativeMakeCurrent(0);
   SDL_GL_DeleteContext(rec->context);
   if (rec->destroys_window) DestroyWindow(rec->window);
-  state.contexts.erase(handle);
+  native.contexts.erase(handle);
 }
 
 void GLNativeFlip(int32_t sync) {
-  if (!state.current) return;
-  const int32_t interval = state.flip_interval.Change(sync);
+  GLNativeState& native = Native();
+  if (!native.current) return;
+  const int32_t interval = native.flip_interval.Change(sync);
   if (interval >= 0) SDL_GL_SetSwapInterval(interval);
   // A window's swap ends the frame for the renderer; the offscreen driver's
   // swap does nothing, and Mesa's software renderer then kept what every
@@ -416,14 +438,15 @@ void GLNativeFlip(int32_t sync) {
   // offscreen driver). There the frame is finished here instead.
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver && SDL_strcmp(driver, "offscreen") == 0) glFinish();
-  SDL_GL_SwapWindow(state.current->window);
+  SDL_GL_SwapWindow(native.current->window);
 }
 
 void GLNativeSkipFlip(int32_t sync) {
-  if (!state.current || sync == 0) return;
+  GLNativeState& native = Native();
+  if (!native.current || sync == 0) return;
   // The swap would have waited for the display; the frame's time passes here.
   SDL_DisplayMode mode;
-  const int index = SDL_GetWindowDisplayIndex(state.current->window);
+  const int index = SDL_GetWindowDisplayIndex(native.current->window);
   const int hertz = index >= 0 && SDL_GetCurrentDisplayMode(index, &mode) == 0 && mode.refresh_rate > 0
                         ? mode.refresh_rate
                         : 60;
@@ -467,7 +490,7 @@ int32_t GLNativeFullScreen(int32_t handle) {
 
 std::vector<DisplayModeRecord> GLNativeDisplayModes() {
   if (!BringUp()) return {};
-  return ListDisplayModes(state.video);
+  return ListDisplayModes(Native().video);
 }
 
 int32_t GLNativeWidget(int32_t handle) {

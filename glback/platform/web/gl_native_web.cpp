@@ -23,9 +23,10 @@
 
 namespace tazmix {
 
-WebGLState& WebGL() {
-  static auto* state = new WebGLState();
-  return *state;
+GLNativeState& WebGL() {
+  GLBackState& b = GLBack();
+  if (b.native == nullptr) b.native = new GLNativeState();
+  return *b.native;
 }
 
 namespace {
@@ -116,7 +117,7 @@ EM_BOOL OnCanvasResized(int, const void*, void*) {
 // The WebGL context of the canvas, made once with the first pixel format
 // asked for; it lives as long as the page.
 bool BringUp(const GLPixelFormatRequest& format) {
-  WebGLState& s = WebGL();
+  GLNativeState& s = WebGL();
   if (s.context != EGL_NO_CONTEXT) return true;
   if (!HasCanvas()) {
     NoteFailure("no display (the page has no canvas)");
@@ -159,7 +160,7 @@ bool BringUp(const GLPixelFormatRequest& format) {
 }
 
 int32_t Register(const WebNativeContext& rec) {
-  WebGLState& s = WebGL();
+  GLNativeState& s = WebGL();
   while (s.next_handle <= 0 || s.contexts.count(s.next_handle) != 0) {
     s.next_handle = s.next_handle <= 0 ? 1 : s.next_handle + 1;
   }

@@ -1,7 +1,8 @@
-// The web GL layer's state, one object for its three files: the page's one
-// WebGL context and the contexts made on it (gl_native_web.cpp), the raster
-// position of the pixel drawing WebGL lacks (gl_raster_web.cpp), and the
-// pixel transfer settings made on this side (gl_texture_web.cpp).
+// The web GL layer's state, kept in the back end's one object as
+// GLBack().native, for its three files: the page's one WebGL context and the
+// contexts made on it (gl_native_web.cpp), the raster position of the pixel
+// drawing WebGL lacks (gl_raster_web.cpp), and the pixel transfer settings
+// made on this side (gl_texture_web.cpp).
 #pragma once
 
 #include <EGL/egl.h>
@@ -11,6 +12,7 @@
 #include <map>
 #include <vector>
 
+#include "glback/internal/gl_state.h"
 #include "glback/platform/gl_native.h"
 
 namespace tazmix {
@@ -40,7 +42,7 @@ struct WebPixelTransferState {
   std::vector<unsigned char> copy;
 };
 
-struct WebGLState {
+struct GLNativeState {
   EGLDisplay display = EGL_NO_DISPLAY;
   EGLSurface surface = EGL_NO_SURFACE;
   EGLContext context = EGL_NO_CONTEXT;
@@ -54,6 +56,7 @@ struct WebGLState {
   WebPixelTransferState transfer;
 };
 
-WebGLState& WebGL();
+// The back end's GLBack().native, made on first use.
+GLNativeState& WebGL();
 
 }  // namespace tazmix
