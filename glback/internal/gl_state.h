@@ -260,8 +260,8 @@ struct GLBackState {
   // so drawing without a context has somewhere harmless to go.
   GLContext* context = nullptr;
   GLContext none;
-  // Made by the platform's files on first use and never ended, so that calls
-  // made while the program exits still find the windows it lists.
+  // Made on first use (GLNative) and never ended, so that calls made while
+  // the program exits still find the windows it lists.
   GLNativeState* native = nullptr;
 };
 
@@ -270,6 +270,15 @@ struct GLBackState {
 extern GLBackState gl_back_state;
 inline GLBackState& GLBack() { return gl_back_state; }
 inline GLContext& CurrentGLContext() { return *GLBack().context; }
+
+// A new native state; defined by the platform's native layer, which alone
+// knows the type.
+GLNativeState* MakeGLNativeState();
+inline GLNativeState& GLNative() {
+  GLBackState& b = GLBack();
+  if (b.native == nullptr) b.native = MakeGLNativeState();
+  return *b.native;
+}
 
 // Switches GLBack().context to the state of the native context `handle`
 // (0: none), making it on first use.

@@ -66,29 +66,25 @@ struct GLNativeState {
   GLVideoStart video;
 };
 
+GLNativeState* MakeGLNativeState() { return new GLNativeState(); }
+
 namespace {
 
-GLNativeState& Native() {
-  GLBackState& b = GLBack();
-  if (b.native == nullptr) b.native = new GLNativeState();
-  return *b.native;
-}
-
 NativeContext* Find(int32_t handle) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   const auto it = native.contexts.find(handle);
   return it == native.contexts.end() ? nullptr : it->second.get();
 }
 
 NativeContext* FindFullScreen(SDL_Window* window) {
-  for (auto& [handle, rec] : Native().contexts) {
+  for (auto& [handle, rec] : GLNative().contexts) {
     if (rec->window == window && rec->kind == GL_CONTEXT_FULLSCREEN) return rec.get();
   }
   return nullptr;
 }
 
 int32_t Register(std::unique_ptr<NativeContext> rec) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   while (native.next_handle <= 0 || native.contexts.count(native.next_handle) != 0) {
     native.next_handle = native.next_handle <= 0 ? 1 : native.next_handle + 1;
   }
@@ -118,7 +114,7 @@ void ApplyPixelFormat(const GLPixelFormatRequest& r) {
 // SDL makes a new context current; the layer's own idea of the current
 // context is put back afterwards.
 void RestoreCurrent() {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (native.current) {
     SDL_GL_MakeCurrent(native.current->window, native.current->context);
   } else {
@@ -127,7 +123,7 @@ void RestoreCurrent() {
 }
 
 SDL_GLContext MakeContext(SDL_Window* window) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (native.shared) {
     SDL_GL_MakeCurrent(native.shared->window, native.shared->context);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
@@ -164,7 +160,7 @@ bool LosesPicture(Uint8 event) {
 
 void OnWindowEvent(const SDL_Event& event, void*) {
   if (event.type != SDL_WINDOWEVENT) return;
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
   for (auto& [handle, rec] : native.contexts) {
     if (!window || rec->window != window) continue;
@@ -196,7 +192,7 @@ void ShowIcon(SDL_Window* window, const Ref<TPixmap>& icon) {
 }
 
 void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
-  for (auto& [handle, rec] : Native().contexts) {
+  for (auto& [handle, rec] : GLNative().contexts) {
     if (rec->kind == GL_CONTEXT_WINDOWED || rec->kind == GL_CONTEXT_FULLSCREEN) ShowIcon(rec->window, icon);
   }
 }
@@ -205,7 +201,7 @@ void ShowIconOnOwnWindows(const Ref<TPixmap>& icon) {
 String SDLError() { return String::FromUTF8String(SDL_GetError()); }
 
 bool BringUp() {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (!EnsureGLVideo(native.video)) return false;
   if (!native.listening) {
     AddSDLEventListener(OnWindowEvent, nullptr);
@@ -216,7 +212,7 @@ bool BringUp() {
 }
 
 void DestroyWindow(SDL_Window* window) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (native.mode_owner == window) native.mode_owner = nullptr;
   ForgetSDLWindow(SDL_GetWindowID(window));
   SDL_DestroyWindow(window);
@@ -238,14 +234,14 @@ int32_t GLNativeCreate(int32_t width, int32_t height, int32_t depth, int32_t her
     return 0;
   }
   if (!BringUp()) {
-    NoteFailure(Native().video.failure);
+    NoteFailure(GLNative().video.failure);
     return 0;
   }
 
   SDL_DisplayMode mode{};
   bool with_rate = false;
   if (depth != 0) {
-    const FullScreenModeChoice choice = ChooseFullScreenMode(ListDisplayModes(Native().video), width, height, depth,
+    const FullScreenModeChoice choice = ChooseFullScreenMode(ListDisplayModes(GLNative().video), width, height, depth,
                                                              hertz);
     if (choice.index < 0 || SDL_GetDisplayMode(0, choice.index, &mode) != 0) {
       NoteFailure("the display has no mode of " + String::FromInt(width) + " x " + String::FromInt(height) +
@@ -313,7 +309,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
     return 0;
   }
   if (!BringUp()) {
-    NoteFailure(Native().video.failure);
+    NoteFailure(GLNative().video.failure);
     return 0;
   }
   SDL_Window* window = SDL_GetWindowFromID(static_cast<Uint32>(widget));
@@ -356,7 +352,7 @@ int32_t GLNativeAttach(int32_t widget, int32_t flags) {
 }
 
 void GLNativeShareContexts() {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (native.shared) return;
   SDL_Window* window = nullptr;
   SDL_GLContext context = nullptr;
@@ -393,7 +389,7 @@ GLNativeSettings GLNativeQuerySettings(int32_t handle) {
 }
 
 void GLNativeMakeCurrent(int32_t handle) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   NativeContext* rec = Find(handle);
   if (rec == native.current) return;
   native.current = rec;
@@ -401,7 +397,7 @@ void GLNativeMakeCurrent(int32_t handle) {
 }
 
 int32_t GLNativeCurrent() {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   for (const auto& [handle, rec] : native.contexts) {
     if (rec.get() == native.current) return handle;
   }
@@ -409,7 +405,7 @@ int32_t GLNativeCurrent() {
 }
 
 void GLNativeClose(int32_t handle) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   NativeContext* rec = Find(handle);
   if (!rec) return;
   if (rec->destroys_window) {
@@ -428,7 +424,7 @@ void GLNativeClose(int32_t handle) {
 }
 
 void GLNativeFlip(int32_t sync) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (!native.current) return;
   const int32_t interval = native.flip_interval.Change(sync);
   if (interval >= 0) SDL_GL_SetSwapInterval(interval);
@@ -442,7 +438,7 @@ void GLNativeFlip(int32_t sync) {
 }
 
 void GLNativeSkipFlip(int32_t sync) {
-  GLNativeState& native = Native();
+  GLNativeState& native = GLNative();
   if (!native.current || sync == 0) return;
   // The swap would have waited for the display; the frame's time passes here.
   SDL_DisplayMode mode;
@@ -490,7 +486,7 @@ int32_t GLNativeFullScreen(int32_t handle) {
 
 std::vector<DisplayModeRecord> GLNativeDisplayModes() {
   if (!BringUp()) return {};
-  return ListDisplayModes(Native().video);
+  return ListDisplayModes(GLNative().video);
 }
 
 int32_t GLNativeWidget(int32_t handle) {

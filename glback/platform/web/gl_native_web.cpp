@@ -23,11 +23,7 @@
 
 namespace tazmix {
 
-GLNativeState& WebGL() {
-  GLBackState& b = GLBack();
-  if (b.native == nullptr) b.native = new GLNativeState();
-  return *b.native;
-}
+GLNativeState* MakeGLNativeState() { return new GLNativeState(); }
 
 namespace {
 
@@ -36,7 +32,7 @@ constexpr const char* kCanvas = "#canvas";
 constexpr int32_t kCanvasWidget = 1;
 
 WebNativeContext* Find(int32_t handle) {
-  auto& contexts = WebGL().contexts;
+  auto& contexts = GLNative().contexts;
   const auto it = contexts.find(handle);
   return it == contexts.end() ? nullptr : &it->second;
 }
@@ -56,20 +52,20 @@ void FollowCanvasSize() {
   int32_t width = 0, height = 0;
   CanvasSize(width, height);
   bool changed = false;
-  for (auto& [handle, rec] : WebGL().contexts) {
+  for (auto& [handle, rec] : GLNative().contexts) {
     if (rec.settings.width == width && rec.settings.height == height) continue;
     rec.settings.width = width;
     rec.settings.height = height;
     changed = true;
   }
   if (changed) {
-    ++WebGL().window_epoch;
+    ++GLNative().window_epoch;
     QueueWebInput(WebInput{EVENT_WINDOWSIZE, 0, 0, width, height});
   }
 }
 
 bool AnyResizable() {
-  for (const auto& [handle, rec] : WebGL().contexts) {
+  for (const auto& [handle, rec] : GLNative().contexts) {
     if (rec.settings.flags & GRAPHICS_RESIZABLE) return true;
   }
   return false;
@@ -117,7 +113,7 @@ EM_BOOL OnCanvasResized(int, const void*, void*) {
 // The WebGL context of the canvas, made once with the first pixel format
 // asked for; it lives as long as the page.
 bool BringUp(const GLPixelFormatRequest& format) {
-  GLNativeState& s = WebGL();
+  GLNativeState& s = GLNative();
   if (s.context != EGL_NO_CONTEXT) return true;
   if (!HasCanvas()) {
     NoteFailure("no display (the page has no canvas)");
@@ -160,7 +156,7 @@ bool BringUp(const GLPixelFormatRequest& format) {
 }
 
 int32_t Register(const WebNativeContext& rec) {
-  GLNativeState& s = WebGL();
+  GLNativeState& s = GLNative();
   while (s.next_handle <= 0 || s.contexts.count(s.next_handle) != 0) {
     s.next_handle = s.next_handle <= 0 ? 1 : s.next_handle + 1;
   }
@@ -244,14 +240,15 @@ GLNativeSettings GLNativeQuerySettings(int32_t handle) {
   return rec->settings;
 }
 
-void GLNativeMakeCurrent(int32_t handle) { WebGL().current = Find(handle) ? handle : 0; }
+void GLNativeMakeCurrent(int32_t handle) { GLNative().current = Find(handle) ? handle : 0; }
 
-int32_t GLNativeCurrent() { return WebGL().current; }
+int32_t GLNativeCurrent() { return GLNative().current; }
 
 void GLNativeClose(int32_t handle) {
   if (!Find(handle)) return;
-  if (WebGL().current == handle) WebGL().current = 0;
-  WebGL().contexts.erase(handle);
+  GLNativeState& s = GLNative();
+  if (s.current == handle) s.current = 0;
+  s.contexts.erase(handle);
 }
 
 // The frame goes to the canvas, which the browser shows when the program
@@ -272,18 +269,18 @@ void GiveTheBrowserItsTurn(int32_t sync) {
 }
 
 void GLNativeFlip(int32_t sync) {
-  if (!WebGL().current) return;
+  if (!GLNative().current) return;
   emscripten_webgl_commit_frame();
   GiveTheBrowserItsTurn(sync);
 }
 
 // The canvas keeps showing the frame committed last.
 void GLNativeSkipFlip(int32_t sync) {
-  if (!WebGL().current) return;
+  if (!GLNative().current) return;
   GiveTheBrowserItsTurn(sync);
 }
 
-int32_t GLNativeWindowEpoch(int32_t handle) { return Find(handle) ? WebGL().window_epoch : 0; }
+int32_t GLNativeWindowEpoch(int32_t handle) { return Find(handle) ? GLNative().window_epoch : 0; }
 
 int32_t GLNativeSetFullScreen(int32_t handle, int32_t on) {
   WebNativeContext* rec = Find(handle);

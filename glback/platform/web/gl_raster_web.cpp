@@ -7,17 +7,12 @@
 
 #include "glback/platform/web/web_gl_state.h"
 
-namespace {
-
-tazmix::WebRasterState& Raster() { return tazmix::WebGL().raster; }
-
-}  // namespace
-
 extern "C" {
 
 void glPixelZoom(GLfloat x, GLfloat y) {
-  Raster().zoom_x = x;
-  Raster().zoom_y = y;
+  tazmix::WebRasterState& r = tazmix::GLNative().raster;
+  r.zoom_x = x;
+  r.zoom_y = y;
 }
 
 // The point through the current projection and model-view matrices and the
@@ -33,18 +28,20 @@ void glRasterPos2i(GLint x, GLint y) {
   for (int r = 0; r < 4; ++r) eye[r] = m[r] * in[0] + m[4 + r] * in[1] + m[8 + r] * in[2] + m[12 + r] * in[3];
   for (int r = 0; r < 4; ++r) clip[r] = p[r] * eye[0] + p[4 + r] * eye[1] + p[8 + r] * eye[2] + p[12 + r] * eye[3];
   const float w = clip[3] != 0 ? clip[3] : 1;
-  Raster().x = viewport[0] + (clip[0] / w + 1) * 0.5f * viewport[2];
-  Raster().y = viewport[1] + (clip[1] / w + 1) * 0.5f * viewport[3];
+  tazmix::WebRasterState& raster = tazmix::GLNative().raster;
+  raster.x = viewport[0] + (clip[0] / w + 1) * 0.5f * viewport[2];
+  raster.y = viewport[1] + (clip[1] / w + 1) * 0.5f * viewport[3];
 }
 
 void glBitmap(GLsizei, GLsizei, GLfloat, GLfloat, GLfloat xmove, GLfloat ymove, const GLubyte*) {
-  Raster().x += xmove;
-  Raster().y += ymove;
+  tazmix::WebRasterState& r = tazmix::GLNative().raster;
+  r.x += xmove;
+  r.y += ymove;
 }
 
 void glDrawPixels(GLsizei width, GLsizei height, GLenum format, GLenum type, const void* pixels) {
   if (format != GL_RGBA || type != GL_UNSIGNED_BYTE || width <= 0 || height <= 0) return;
-  tazmix::WebRasterState& r = Raster();
+  tazmix::WebRasterState& r = tazmix::GLNative().raster;
   GLint viewport[4], bound = 0;
   glGetIntegerv(GL_VIEWPORT, viewport);
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);

@@ -17,8 +17,6 @@
 
 namespace {
 
-tazmix::WebPixelTransferState& Transfer() { return tazmix::WebGL().transfer; }
-
 GLint BytesPerPixel(GLenum format, GLenum type) {
   if (type != GL_UNSIGNED_BYTE) return 0;  // the back end moves bytes only
   switch (format) {
@@ -39,7 +37,7 @@ size_t Stride(GLint pixels, GLint bytes, GLint alignment) {
 // The pixels of a width x height upload as WebGL reads them (rows packed at
 // the current alignment), or `pixels` itself when they are already so.
 const void* PackedUpload(GLsizei width, GLsizei height, GLenum format, GLenum type, const void* pixels) {
-  tazmix::WebPixelTransferState& s = Transfer();
+  tazmix::WebPixelTransferState& s = tazmix::GLNative().transfer;
   const GLint bytes = BytesPerPixel(format, type);
   const GLint row_length = s.unpack_row_length > 0 ? s.unpack_row_length : width;
   if (!pixels || bytes == 0 || (row_length == width && s.unpack_skip_pixels == 0 && s.unpack_skip_rows == 0)) {
@@ -68,7 +66,7 @@ void __real_glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsize
 void __real_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type, void* pixels);
 
 void __wrap_glPixelStorei(GLenum name, GLint value) {
-  tazmix::WebPixelTransferState& s = Transfer();
+  tazmix::WebPixelTransferState& s = tazmix::GLNative().transfer;
   switch (name) {
     case GL_UNPACK_ROW_LENGTH: s.unpack_row_length = value; return;
     case GL_UNPACK_SKIP_PIXELS: s.unpack_skip_pixels = value; return;
@@ -88,8 +86,9 @@ void __wrap_glTexImage2D(GLenum target, GLint level, GLint, GLsizei width, GLsiz
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &most);
     const bool fits = level >= 0 && level < 31 && width >= 0 && height >= 0 && width <= (most >> level) &&
                       height <= (most >> level);
-    Transfer().proxy_width = fits ? width : 0;
-    Transfer().proxy_height = fits ? height : 0;
+    tazmix::WebPixelTransferState& s = tazmix::GLNative().transfer;
+    s.proxy_width = fits ? width : 0;
+    s.proxy_height = fits ? height : 0;
     return;
   }
   __real_glTexImage2D(target, level, static_cast<GLint>(format), width, height, border, format, type,
@@ -104,7 +103,7 @@ void __wrap_glTexSubImage2D(GLenum target, GLint level, GLint x, GLint y, GLsize
 
 void __wrap_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
                          void* pixels) {
-  tazmix::WebPixelTransferState& s = Transfer();
+  tazmix::WebPixelTransferState& s = tazmix::GLNative().transfer;
   const GLint bytes = BytesPerPixel(format, type);
   if (s.pack_row_length <= 0 || s.pack_row_length == width || bytes == 0 || width <= 0 || height <= 0) {
     __real_glReadPixels(x, y, width, height, format, type, pixels);
@@ -121,7 +120,7 @@ void __wrap_glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum
 }
 
 void glGetTexLevelParameteriv(GLenum target, GLint, GLenum name, GLint* value) {
-  const tazmix::WebPixelTransferState& s = Transfer();
+  const tazmix::WebPixelTransferState& s = tazmix::GLNative().transfer;
   const bool proxy = target == GL_PROXY_TEXTURE_2D;
   *value = !proxy ? 0 : name == GL_TEXTURE_WIDTH ? s.proxy_width : name == GL_TEXTURE_HEIGHT ? s.proxy_height : 0;
 }

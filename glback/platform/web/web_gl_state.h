@@ -1,5 +1,5 @@
-// The web GL layer's state, kept in the back end's one object as
-// GLBack().native, for its three files: the page's one WebGL context and the
+// The web GL layer's state, kept in the back end's one object
+// (GLNative()), for its three files: the page's one WebGL context and the
 // contexts made on it (gl_native_web.cpp), the raster position of the pixel
 // drawing WebGL lacks (gl_raster_web.cpp), and the pixel transfer settings
 // made on this side (gl_texture_web.cpp).
@@ -55,8 +55,5 @@ struct GLNativeState {
   WebRasterState raster;
   WebPixelTransferState transfer;
 };
-
-// The back end's GLBack().native, made on first use.
-GLNativeState& WebGL();
 
 }  // namespace tazmix
